@@ -1,0 +1,174 @@
+#include "msaver.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/text.h"
+
+namespace msaver {
+
+namespace {
+
+SeedSource& InjectedSeedSource() {
+  static SeedSource source;
+  return source;
+}
+
+uint32_t ClockSeed() {
+  uint64_t counter = 0;
+  if (platform::ReadPerformanceCounter(counter)) return static_cast<uint32_t>(counter);
+  return platform::TickCount();
+}
+
+// One slot's token: which list or range fills it, when its gate is open.
+std::u16string SlotToken(bool gateOpen, bool listFlag, int modeItem,
+                         const std::u16string& listToken, const std::u16string& rangeToken) {
+  if (!gateOpen) return {};
+  if (listFlag) return listToken;
+  if (modeItem == 1) return rangeToken;
+  return {};
+}
+
+ChangeRequest BuildRequest(const SettingsView& s, bool colorGate, bool intensityGate,
+                           bool skinGate) {
+  ChangeRequest r;
+  r.slots[0] = SlotToken(colorGate, s.AllowMyColors, s.ChooseColor, kTokenMyColor, kTokenColor);
+  r.slots[1] = SlotToken(intensityGate, s.AllowMyIntensities, s.ChooseIntensity, kTokenMyIntensity,
+                         kTokenIntensity);
+  r.slots[2] = SlotToken(skinGate, s.AllowMySkins, s.SkinMethod, kTokenMySkin, kTokenSkin);
+  return r;
+}
+
+int32_t ClampedCount(const std::u16string& path, const char16_t* section) {
+  const int32_t count = platform::ReadProfileInt(path, section, u"Count", 0);
+  return std::min(count, kMaxListCount);
+}
+
+std::u16string KeyWithNumber(const char16_t* stem, int32_t k) {
+  return std::u16string(stem) + platform::ToDecimal(k);
+}
+
+int32_t PickIndex(const char16_t* section, const char16_t* stem, int32_t maxIndex) {
+  const std::u16string path = ListsFilePath();
+  const int32_t count = ClampedCount(path, section);
+  if (count <= 0) return 0;
+  const int32_t k = RandomBelow(count) + 1;
+  const int32_t value = platform::ReadProfileInt(path, section, KeyWithNumber(stem, k), 0);
+  return std::clamp(value, 0, maxIndex);
+}
+
+}  // namespace
+
+ChangeRequest BuildMenuRequest(const SettingsView& s) {
+  return BuildRequest(s, true, true, true);
+}
+
+ChangeRequest BuildStartupRequest(const SettingsView& s) {
+  return BuildRequest(s, s.CSChk, s.IntenChk, s.SkinChk);
+}
+
+ChangeRequest BuildTimerRequest(const SettingsView& s) {
+  return BuildRequest(s, s.TimerAllowChangeColor && s.CSChk,
+                      s.TimerAllowChangeIntensity && s.IntenChk,
+                      s.TimerAllowChangeSkins && s.SkinChk);
+}
+
+void SetSeedSource(SeedSource source) {
+  InjectedSeedSource() = std::move(source);
+}
+
+int32_t RandomBelow(int32_t n) {
+  if (n < 1) return 0;
+  const SeedSource& injected = InjectedSeedSource();
+  uint32_t seed = injected ? injected() : ClockSeed();
+  // The classic 32-bit linear congruential step; the high half of the
+  // product scales it into 0..n-1 without modulo bias worth speaking of.
+  seed = seed * 134775813u + 1u;
+  return static_cast<int32_t>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);
+}
+
+std::u16string CurrentSkinName(host::IAIMPSkinsService* skins) {
+  char16_t buffer[513] = {};
+  skins->ReadCurrentSkin(buffer, 512, nullptr, nullptr);
+  return platform::FromBuffer(buffer, 512);
+}
+
+std::u16string SkinsFolder() {
+  return platform::ExecutableFolder() + u"Skins\\";
+}
+std::u16string SettingsFilePath() {
+  return platform::ExecutableFolder() + u"Plugins\\orvo_aimp_kaleidra.ini";
+}
+std::u16string ListsFilePath() {
+  return platform::ExecutableFolder() + u"Plugins\\orvo_aimp_kaleidrap.ini";
+}
+
+std::u16string PickAnySkin() {
+  std::vector<std::u16string> names;
+  names.reserve(16);
+  names.emplace_back();  // entry 0: the built-in skin
+  const std::u16string folder = SkinsFolder();
+  auto collect = [&names](const std::u16string& name) {
+    if (names.size() > static_cast<size_t>(kMaxSkinFiles)) return false;
+    names.push_back(name);
+    return names.size() <= static_cast<size_t>(kMaxSkinFiles);
+  };
+  platform::ForEachMatch(folder, u"*.acs3", collect);
+  platform::ForEachMatch(folder, u"*.acs2", collect);
+  return names[static_cast<size_t>(RandomBelow(static_cast<int32_t>(names.size())))];
+}
+
+std::u16string PickMySkin(host::IAIMPSkinsService* skins) {
+  const std::u16string current = CurrentSkinName(skins);
+  const std::u16string path = ListsFilePath();
+  const int32_t count = ClampedCount(path, u"Skins");
+  if (count <= 0) return {};
+  auto nameAt = [&path](int32_t k) {
+    return platform::ReadProfileString(path, u"Skins", KeyWithNumber(u"SkinName", k), u"");
+  };
+  std::u16string candidate = nameAt(RandomBelow(count) + 1);
+  if (count == 1) return candidate;
+  for (int draws = 1; candidate == current && draws < kMaxSkinRedraws; ++draws)
+    candidate = nameAt(RandomBelow(count) + 1);
+  if (candidate != current) return candidate;
+  // Drawing keeps landing on the skin in use: choose among the others, if any.
+  std::vector<std::u16string> others;
+  for (int32_t k = 1; k <= count; ++k) {
+    std::u16string name = nameAt(k);
+    if (name != current) others.push_back(std::move(name));
+  }
+  if (others.empty()) return current;
+  return others[static_cast<size_t>(RandomBelow(static_cast<int32_t>(others.size())))];
+}
+
+int32_t PickMyColor() {
+  return PickIndex(u"Colors", u"ColorID", 200);
+}
+int32_t PickMyIntensity() {
+  return PickIndex(u"Intensities", u"IntensityID", 100);
+}
+
+void ApplyChangeRequest(host::IAIMPSkinsService* skins, const ChangeRequest& request) {
+  std::u16string skin = CurrentSkinName(skins);
+  int32_t hue = 0;
+  int32_t intensity = 0;
+  skins->ReadCurrentSkin(nullptr, 0, &hue, &intensity);
+  for (const std::u16string& token : request.slots) {
+    if (token == kTokenColor)
+      hue = RandomBelow(256);
+    else if (token == kTokenMyColor)
+      hue = PickMyColor();
+    else if (token == kTokenIntensity)
+      intensity = RandomBelow(101);
+    else if (token == kTokenMyIntensity)
+      intensity = PickMyIntensity();
+    else if (token == kTokenSkin)
+      skin = PickAnySkin();
+    else if (token == kTokenMySkin)
+      skin = PickMySkin(skins);
+  }
+  skins->ApplySkin(skin.c_str(), hue, intensity);
+}
+
+}  // namespace msaver

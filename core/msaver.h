@@ -1,0 +1,81 @@
+// The randomiser: change requests, their builders, the draws and the picks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/AIMPSDKAddons.h"
+
+namespace msaver {
+
+// The settings state as the request builders see it; the defaults are the
+// values the settings window has when it is created.
+struct SettingsView {
+  bool CSChk = false;
+  bool IntenChk = false;
+  bool SkinChk = false;
+  int ChooseColor = 1;  // 0 none, 1 whole range, 2 the user's list
+  int ChooseIntensity = 1;
+  int SkinMethod = 1;
+  bool TimerAllowChangeColor = false;
+  bool TimerAllowChangeIntensity = false;
+  bool TimerAllowChangeSkins = false;
+  bool AllowMySkins = false;
+  bool AllowMyColors = false;
+  bool AllowMyIntensities = false;
+};
+
+// Slots in processing order: colour, intensity, skin. Each is empty or a token.
+struct ChangeRequest {
+  std::array<std::u16string, 3> slots;
+};
+
+inline const std::u16string kTokenColor = u"cs";
+inline const std::u16string kTokenMyColor = u"csm";
+inline const std::u16string kTokenIntensity = u"in";
+inline const std::u16string kTokenMyIntensity = u"inm";
+inline const std::u16string kTokenSkin = u"sk";
+inline const std::u16string kTokenMySkin = u"sm";
+
+ChangeRequest BuildStartupRequest(const SettingsView& state);
+ChangeRequest BuildMenuRequest(const SettingsView& state);
+ChangeRequest BuildTimerRequest(const SettingsView& state);
+
+// Reads the current look, replaces what the request asks for and applies the
+// result with exactly one ApplySkin call.
+void ApplyChangeRequest(host::IAIMPSkinsService* skins, const ChangeRequest& request);
+
+// Uniform integer in 0..n-1 (0 when n < 1); the generator is re-seeded from
+// the seed source immediately before every draw.
+int32_t RandomBelow(int32_t n);
+using SeedSource = std::function<uint32_t()>;
+// Tests inject seeds; an empty source restores the clock.
+void SetSeedSource(SeedSource source);
+
+std::u16string CurrentSkinName(host::IAIMPSkinsService* skins);
+
+// The built-in skin ("") or any "*.acs3" / "*.acs2" entry of the Skins folder,
+// each with the same chance. Only the first kMaxSkinFiles names found are
+// candidates, so a huge folder neither overruns the table nor stalls the pick.
+constexpr int kMaxSkinFiles = 1024;
+std::u16string PickAnySkin();
+
+// Draws from the user's lists as saved in the selection lists file.
+// Counts above kMaxListCount are taken as kMaxListCount.
+constexpr int32_t kMaxListCount = 10000;
+// When drawing keeps hitting the skin in use this many times, the pick falls
+// back to choosing among the listed names that differ from it, or returns the
+// skin in use when there is none.
+constexpr int kMaxSkinRedraws = 64;
+std::u16string PickMySkin(host::IAIMPSkinsService* skins);
+int32_t PickMyColor();
+int32_t PickMyIntensity();
+
+std::u16string SettingsFilePath();
+std::u16string ListsFilePath();
+std::u16string SkinsFolder();
+
+}  // namespace msaver

@@ -1,0 +1,44 @@
+// The operating-system services the rest of the code uses instead of Win32.
+// Paths use the backslash as separator everywhere; the POSIX stand-in maps it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// Folder of the running process's executable (the player, not this library),
+// ending in a backslash.
+std::u16string ExecutableFolder();
+// Tests point the "executable folder" at a fixture; an empty folder undoes it.
+void OverrideExecutableFolder(const std::u16string& folder);
+
+// Calls onMatch with the bare name of every entry of folder matching mask
+// ('*' and '?', case-insensitive), whatever its attributes, folders included,
+// in the order the directory search returns them. onMatch returns false to stop.
+void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
+                  const std::function<bool(const std::u16string& name)>& onMatch);
+
+bool FileExists(const std::u16string& path);
+bool DeleteFileAt(const std::u16string& path);
+// Moves from over to, replacing to if it exists; false leaves to untouched.
+bool ReplaceFileWith(const std::u16string& from, const std::u16string& to);
+// Creates (or truncates) a file holding only the UTF-16LE byte-order mark, so
+// that the profile functions keep writing it as UTF-16.
+bool CreateUnicodeTextFile(const std::u16string& path);
+
+// Private-profile (INI) access, one key per call, no file kept open.
+// Reads at most 2047 characters of a value.
+std::u16string ReadProfileString(const std::u16string& path, const std::u16string& section,
+                                 const std::u16string& key, const std::u16string& fallback);
+bool WriteProfileString(const std::u16string& path, const std::u16string& section,
+                        const std::u16string& key, const std::u16string& value);
+int32_t ReadProfileInt(const std::u16string& path, const std::u16string& section,
+                       const std::u16string& key, int32_t fallback);
+
+// Clock sources for seeding the random draws.
+bool ReadPerformanceCounter(uint64_t& value);
+uint32_t TickCount();
+
+}  // namespace platform

@@ -1,0 +1,132 @@
+// POSIX stand-in for the Win32 services, faithful enough that the same code and
+// tests run on Linux. Backslashes in paths are folder separators here too.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+
+namespace platform {
+
+namespace {
+
+std::u16string& FolderOverride() {
+  static std::u16string folder;
+  return folder;
+}
+
+MessageBoxHook& Hook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+
+char16_t Upper(char16_t c) {
+  return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+}
+
+bool MaskMatches(const std::u16string& mask, size_t m, const std::u16string& name, size_t n) {
+  while (m < mask.size()) {
+    if (mask[m] == u'*') {
+      for (size_t k = n; k <= name.size(); ++k)
+        if (MaskMatches(mask, m + 1, name, k)) return true;
+      return false;
+    }
+    if (n >= name.size()) return false;
+    if (mask[m] != u'?' && Upper(mask[m]) != Upper(name[n])) return false;
+    ++m;
+    ++n;
+  }
+  return n == name.size();
+}
+
+}  // namespace
+
+std::string NativePath(const std::u16string& path) {
+  std::u16string p = path;
+  for (auto& c : p)
+    if (c == u'\\') c = u'/';
+  return ToUtf8(p);
+}
+
+std::u16string ExecutableFolder() {
+  if (!FolderOverride().empty()) return FolderOverride();
+  char buffer[4096];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  std::string exe = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string("./x");
+  return FromUtf8(exe.substr(0, exe.rfind('/') + 1));
+}
+
+void OverrideExecutableFolder(const std::u16string& folder) {
+  FolderOverride() = folder;
+}
+
+void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
+                  const std::function<bool(const std::u16string& name)>& onMatch) {
+  DIR* dir = opendir(NativePath(folder).c_str());
+  if (!dir) return;
+  struct Closer {
+    DIR* d;
+    ~Closer() { closedir(d); }
+  } closer{dir};
+  while (dirent* entry = readdir(dir)) {
+    const std::string raw = entry->d_name;
+    if (raw == "." || raw == "..") continue;
+    const std::u16string name = FromUtf8(raw);
+    if (MaskMatches(mask, 0, name, 0) && !onMatch(name)) return;
+  }
+}
+
+bool FileExists(const std::u16string& path) {
+  struct stat st {};
+  return stat(NativePath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DeleteFileAt(const std::u16string& path) {
+  return unlink(NativePath(path).c_str()) == 0;
+}
+
+bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
+  return rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+}
+
+bool CreateUnicodeTextFile(const std::u16string& path) {
+  std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
+  out.write("\xFF\xFE", 2);
+  out.close();
+  return static_cast<bool>(out);
+}
+
+bool ReadPerformanceCounter(uint64_t& value) {
+  timespec ts{};
+  if (clock_gettime(CLOCK_MONOTONIC, &ts) != 0) return false;
+  value = static_cast<uint64_t>(ts.tv_sec) * 1000000000ull + static_cast<uint64_t>(ts.tv_nsec);
+  return true;
+}
+
+uint32_t TickCount() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u +
+                               static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
+}
+
+int ShowMessageBox(const MessageBoxCall& call) {
+  if (Hook()) return Hook()(call);
+  std::fprintf(stderr, "[message box] %s\n", ToUtf8(call.text).c_str());
+  return 1;  // IDOK
+}
+
+void SetMessageBoxHook(MessageBoxHook hook) {
+  Hook() = std::move(hook);
+}
+
+}  // namespace platform

@@ -1,0 +1,18 @@
+// UTF-16 helpers for portable code.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
+std::u16string ToDecimal(int64_t value);
+// Text up to the first NUL, at most capacity characters.
+std::u16string FromBuffer(const char16_t* buffer, size_t capacity);
+// ASCII-only case folding, as the profile functions compare names.
+bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b);
+
+}  // namespace platform

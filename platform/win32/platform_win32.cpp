@@ -1,0 +1,145 @@
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/ini_int.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "platform/win32/module.h"
+
+namespace platform {
+
+namespace {
+
+const wchar_t* W(const std::u16string& s) {
+  return reinterpret_cast<const wchar_t*>(s.c_str());
+}
+
+std::u16string& FolderOverride() {
+  static std::u16string folder;
+  return folder;
+}
+
+MessageBoxHook& Hook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+
+HINSTANCE& SavedInstance() {
+  static HINSTANCE instance = nullptr;
+  return instance;
+}
+
+struct FindCloser {
+  void operator()(HANDLE h) const {
+    if (h != INVALID_HANDLE_VALUE) FindClose(h);
+  }
+};
+using FindHandle = std::unique_ptr<void, FindCloser>;
+
+}  // namespace
+
+void SetModuleInstance(HINSTANCE instance) {
+  SavedInstance() = instance;
+}
+
+HINSTANCE ModuleInstance() {
+  return SavedInstance() ? SavedInstance() : GetModuleHandleW(nullptr);
+}
+
+std::u16string ExecutableFolder() {
+  if (!FolderOverride().empty()) return FolderOverride();
+  std::vector<char16_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(buffer.data()),
+                                       static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size()) {
+      std::u16string path(buffer.data(), n);
+      return path.substr(0, path.find_last_of(u"\\/") + 1);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+void OverrideExecutableFolder(const std::u16string& folder) {
+  FolderOverride() = folder;
+}
+
+void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
+                  const std::function<bool(const std::u16string& name)>& onMatch) {
+  WIN32_FIND_DATAW data;
+  FindHandle find(FindFirstFileExW(W(folder + mask), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                   nullptr, 0));
+  if (find.get() == INVALID_HANDLE_VALUE) {
+    find.release();
+    return;
+  }
+  do {
+    const std::u16string name(reinterpret_cast<const char16_t*>(data.cFileName));
+    if (name == u"." || name == u"..") continue;
+    if (!onMatch(name)) return;
+  } while (FindNextFileW(find.get(), &data));
+}
+
+bool FileExists(const std::u16string& path) {
+  const DWORD attributes = GetFileAttributesW(W(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DeleteFileAt(const std::u16string& path) {
+  return DeleteFileW(W(path)) != 0;
+}
+
+bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
+  return MoveFileExW(W(from), W(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool CreateUnicodeTextFile(const std::u16string& path) {
+  HANDLE file = CreateFileW(W(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  static const unsigned char bom[2] = {0xFF, 0xFE};
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, bom, 2, &written, nullptr);
+  CloseHandle(file);
+  return ok && written == 2;
+}
+
+std::u16string ReadProfileString(const std::u16string& path, const std::u16string& section,
+                                 const std::u16string& key, const std::u16string& fallback) {
+  char16_t buffer[2048] = {};
+  GetPrivateProfileStringW(W(section), W(key), W(fallback), reinterpret_cast<wchar_t*>(buffer),
+                           2048, W(path));
+  return FromBuffer(buffer, 2048);
+}
+
+bool WriteProfileString(const std::u16string& path, const std::u16string& section,
+                        const std::u16string& key, const std::u16string& value) {
+  return WritePrivateProfileStringW(W(section), W(key), W(value), W(path)) != 0;
+}
+
+bool ReadPerformanceCounter(uint64_t& value) {
+  LARGE_INTEGER counter;
+  if (!QueryPerformanceCounter(&counter)) return false;
+  value = static_cast<uint64_t>(counter.QuadPart);
+  return true;
+}
+
+uint32_t TickCount() {
+  return GetTickCount();
+}
+
+int ShowMessageBox(const MessageBoxCall& call) {
+  if (Hook()) return Hook()(call);
+  return MessageBoxW(static_cast<HWND>(call.owner), W(call.text),
+                     call.hasCaption ? W(call.caption) : nullptr, call.flags);
+}
+
+void SetMessageBoxHook(MessageBoxHook hook) {
+  Hook() = std::move(hook);
+}
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs every Debian package the two builds and the tests need. Safe to run again.
+set -euo pipefail
+pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+      libbenchmark-dev zlib1g-dev g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
+      wine wine32:i386 xvfb xauth imagemagick python3)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  missing+=(wine32:i386)
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/msaver.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+using msaver::ChangeRequest;
+using msaver::SettingsView;
+
+struct SeedSequence {
+  explicit SeedSequence(uint32_t start = 1) : next(start) {
+    msaver::SetSeedSource([this] { return next += 0x9E3779B9u; });
+  }
+  ~SeedSequence() { msaver::SetSeedSource(nullptr); }
+  uint32_t next;
+};
+
+std::array<std::u16string, 3> Slots(const ChangeRequest& r) {
+  return r.slots;
+}
+
+TEST(Builders, SlotRuleAndGates) {
+  struct Case {
+    const char* what;
+    SettingsView state;
+    std::array<std::u16string, 3> menu, startup, timer;
+  };
+  SettingsView all;  // values at creation: groups on item 1, boxes clear, flags clear
+  SettingsView ticked = all;
+  ticked.CSChk = ticked.IntenChk = ticked.SkinChk = true;
+  SettingsView timerAll = ticked;
+  timerAll.TimerAllowChangeColor = timerAll.TimerAllowChangeIntensity =
+      timerAll.TimerAllowChangeSkins = true;
+  SettingsView lists = timerAll;
+  lists.AllowMyColors = lists.AllowMyIntensities = lists.AllowMySkins = true;
+  lists.ChooseColor = 0;  // a set flag wins whatever item is selected
+  SettingsView none = timerAll;
+  none.ChooseColor = none.ChooseIntensity = none.SkinMethod = 0;
+  SettingsView item2NoFlag = timerAll;
+  item2NoFlag.ChooseColor = item2NoFlag.ChooseIntensity = item2NoFlag.SkinMethod = 2;
+  SettingsView timerNoStartup = all;
+  timerNoStartup.TimerAllowChangeColor = true;  // CSChk clear: the hue stays
+  const Case cases[] = {
+      {"at creation", all, {u"cs", u"in", u"sk"}, {u"", u"", u""}, {u"", u"", u""}},
+      {"start-up boxes", ticked, {u"cs", u"in", u"sk"}, {u"cs", u"in", u"sk"}, {u"", u"", u""}},
+      {"timer allowed",
+       timerAll,
+       {u"cs", u"in", u"sk"},
+       {u"cs", u"in", u"sk"},
+       {u"cs", u"in", u"sk"}},
+      {"lists", lists, {u"csm", u"inm", u"sm"}, {u"csm", u"inm", u"sm"}, {u"csm", u"inm", u"sm"}},
+      {"modes off", none, {u"", u"", u""}, {u"", u"", u""}, {u"", u"", u""}},
+      {"item 2 without flag", item2NoFlag, {u"", u"", u""}, {u"", u"", u""}, {u"", u"", u""}},
+      {"timer without start-up box",
+       timerNoStartup,
+       {u"cs", u"in", u"sk"},
+       {u"", u"", u""},
+       {u"", u"", u""}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(Slots(msaver::BuildMenuRequest(c.state)), c.menu);
+    EXPECT_EQ(Slots(msaver::BuildStartupRequest(c.state)), c.startup);
+    EXPECT_EQ(Slots(msaver::BuildTimerRequest(c.state)), c.timer);
+  }
+}
+
+class Apply : public ::testing::Test {
+ protected:
+  Apply() {
+    skins.currentSkin = u"now.acs2";
+    skins.hue = 17;
+    skins.intensity = 33;
+  }
+  fixture::AppliedLook ApplyOnce(std::array<std::u16string, 3> slots) {
+    ChangeRequest r;
+    r.slots = std::move(slots);
+    const size_t before = skins.applied.size();
+    msaver::ApplyChangeRequest(&skins, r);
+    EXPECT_EQ(skins.applied.size(), before + 1) << "exactly one ApplySkin per request";
+    return skins.applied.back();
+  }
+  fixture::PlayerFolder folder;
+  fixture::FakeSkinsService skins;
+  SeedSequence seeds;
+};
+
+TEST_F(Apply, EmptyOrUnknownTokensReapplyTheCurrentLook) {
+  for (auto slots :
+       {std::array<std::u16string, 3>{}, std::array<std::u16string, 3>{u"CS", u"x", u"sk "}}) {
+    const auto look = ApplyOnce(slots);
+    EXPECT_EQ(look.skin, u"now.acs2");
+    EXPECT_EQ(look.hue, 17);
+    EXPECT_EQ(look.intensity, 33);
+  }
+}
+
+TEST_F(Apply, HostThatWritesNothingGivesTheStartingValues) {
+  skins.readWritesNothing = true;
+  const auto look = ApplyOnce({});
+  EXPECT_EQ(look.skin, u"");
+  EXPECT_EQ(look.hue, 0);
+  EXPECT_EQ(look.intensity, 0);
+}
+
+TEST_F(Apply, EachTokenChangesOnlyItsValue) {
+  folder.Write("Plugins\\orvo_aimp_kaleidrap.ini",
+               "[Skins]\r\nCount=1\r\nSkinName1=mine.acs3\r\n"
+               "[Colors]\r\nCount=1\r\nColorID1=150\r\n"
+               "[Intensities]\r\nCount=1\r\nIntensityID1=60\r\n");
+  folder.Write("Skins\\only.acs2", "");
+  EXPECT_EQ(ApplyOnce({u"csm", u"", u""}).hue, 150);
+  EXPECT_EQ(ApplyOnce({u"", u"inm", u""}).intensity, 60);
+  EXPECT_EQ(ApplyOnce({u"", u"", u"sm"}).skin, u"mine.acs3");
+  skins.hue = 1000;  // out of any range a draw gives
+  skins.intensity = 1000;
+  const auto cs = ApplyOnce({u"cs", u"", u""});
+  EXPECT_LT(cs.hue, 256);
+  EXPECT_EQ(cs.intensity, 1000);
+  const auto in = ApplyOnce({u"", u"in", u""});
+  EXPECT_LT(in.intensity, 101);
+  EXPECT_EQ(in.skin, u"mine.acs3");
+  const auto sk = ApplyOnce({u"", u"", u"sk"});
+  EXPECT_TRUE(sk.skin == u"" || sk.skin == u"only.acs2");
+  // The token decides, not the slot; a later token overrides an earlier one.
+  EXPECT_EQ(ApplyOnce({u"sm", u"", u""}).skin, u"mine.acs3");
+  EXPECT_EQ(ApplyOnce({u"cs", u"csm", u""}).hue, 150);
+}
+
+TEST(RandomBelow, WholeRangesAreInclusive) {
+  SeedSequence seeds;
+  std::set<int32_t> hues, intensities;
+  for (int i = 0; i < 20000; ++i) {
+    hues.insert(msaver::RandomBelow(256));
+    intensities.insert(msaver::RandomBelow(101));
+  }
+  EXPECT_EQ(hues.size(), 256u);
+  EXPECT_EQ(*hues.begin(), 0);
+  EXPECT_EQ(*hues.rbegin(), 255);
+  EXPECT_EQ(intensities.size(), 101u);
+  EXPECT_EQ(*intensities.rbegin(), 100);
+  EXPECT_EQ(msaver::RandomBelow(1), 0);
+  EXPECT_EQ(msaver::RandomBelow(0), 0);
+  EXPECT_EQ(msaver::RandomBelow(-5), 0);
+}
+
+TEST(RandomBelow, ReseedsBeforeEveryDraw) {
+  msaver::SetSeedSource([] { return 12345u; });
+  const int32_t first = msaver::RandomBelow(1000);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(msaver::RandomBelow(1000), first);
+  msaver::SetSeedSource(nullptr);
+}
+
+TEST(PickAnySkin, EmptyOneFileAndMixedFolders) {
+  SeedSequence seeds;
+  fixture::PlayerFolder folder;
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(msaver::PickAnySkin(), u"");
+
+  folder.Write("Skins\\one.acs3", "");
+  int builtIn = 0;
+  for (int i = 0; i < 2000; ++i) builtIn += msaver::PickAnySkin().empty();
+  EXPECT_GT(builtIn, 800);
+  EXPECT_LT(builtIn, 1200);
+
+  folder.Write("Skins\\two.acs2", "");
+  folder.Write("Skins\\three.ACS2", "");
+  folder.Write("Skins\\notes.txt", "");
+  folder.MakeFolder("Skins\\folder.acs2");
+  std::set<std::u16string> seen;
+  for (int i = 0; i < 2000; ++i) seen.insert(msaver::PickAnySkin());
+  EXPECT_EQ(seen, (std::set<std::u16string>{u"", u"one.acs3", u"two.acs2", u"three.ACS2",
+                                            u"folder.acs2"}));
+}
+
+TEST(PickAnySkin, HugeFolderIsCappedAtTheTable) {
+  SeedSequence seeds;
+  fixture::PlayerFolder folder;
+  for (int i = 0; i < msaver::kMaxSkinFiles + 200; ++i)
+    folder.Write("Skins\\s" + std::to_string(i) + ".acs3", "");
+  std::set<std::u16string> seen;
+  for (int i = 0; i < 30000; ++i) seen.insert(msaver::PickAnySkin());
+  EXPECT_LE(seen.size(), static_cast<size_t>(msaver::kMaxSkinFiles + 1));
+  EXPECT_GT(seen.size(), 900u);
+}
+
+}  // namespace
