@@ -13,10 +13,10 @@ namespace host {
 
 using HRESULT = int32_t;
 
-constexpr HRESULT S_OK = 0;
-constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
-constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
-constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
+constexpr HRESULT kResultOk = 0;
+constexpr HRESULT kNoInterface = static_cast<HRESULT>(0x80004002u);
+constexpr HRESULT kNotImplemented = static_cast<HRESULT>(0x80004001u);
+constexpr HRESULT kInvalidPointer = static_cast<HRESULT>(0x80004003u);
 
 // Same memory layout as the Windows GUID.
 struct Guid {

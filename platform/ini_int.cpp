@@ -54,7 +54,7 @@ namespace platform {
 
 int32_t ReadProfileInt(const std::u16string& path, const std::u16string& section,
                        const std::u16string& key, int32_t fallback) {
-  return ParseIniInt(ReadProfileString(path, section, key, u""), fallback);
+  return ParseIniInt(ReadProfileText(path, section, key, u""), fallback);
 }
 
 }  // namespace platform

@@ -39,7 +39,7 @@ bool QueryService(host::IAIMPCoreUnit* unit, const host::Guid& sid, host::HostRe
   into.Reset();
   if (!unit) return false;
   void** slot = into.Put();
-  if (unit->QueryInterface(sid, slot) != host::S_OK) {
+  if (unit->QueryInterface(sid, slot) != host::kResultOk) {
     // A host that fails must not leave us a reference we would release.
     *slot = nullptr;
     return false;
@@ -65,14 +65,14 @@ void UnregisterMenuCommand() {
 }  // namespace
 
 host::HRESULT HOST_STDCALL TAIMPKaleidra::QueryInterface(const host::Guid& iid, void** object) {
-  if (!object) return host::E_POINTER;
+  if (!object) return host::kInvalidPointer;
   if (iid == host::IID_IAIMPAddonPlugin || iid == host::IID_IUnknown) {
     *object = static_cast<host::IAIMPAddonPlugin*>(this);
     AddRef();
-    return host::S_OK;
+    return host::kResultOk;
   }
   *object = nullptr;
-  return host::E_NOINTERFACE;
+  return host::kNoInterface;
 }
 
 uint32_t HOST_STDCALL TAIMPKaleidra::AddRef() {

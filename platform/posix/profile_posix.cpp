@@ -19,7 +19,7 @@ namespace {
 
 constexpr size_t kMaxValueLength = 2047;
 
-struct ProfileText {
+struct ProfileLines {
   bool utf16 = false;
   std::vector<std::u16string> lines;
 };
@@ -35,7 +35,7 @@ std::u16string Trim(const std::u16string& s) {
   return s.substr(b, e - b);
 }
 
-bool LoadProfile(const std::u16string& path, ProfileText& profile) {
+bool LoadProfile(const std::u16string& path, ProfileLines& profile) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) return false;
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -66,7 +66,7 @@ bool LoadProfile(const std::u16string& path, ProfileText& profile) {
   return true;
 }
 
-bool SaveProfile(const std::u16string& path, const ProfileText& profile) {
+bool SaveProfile(const std::u16string& path, const ProfileLines& profile) {
   std::u16string text;
   for (const auto& line : profile.lines) text += line + u"\r\n";
   std::string bytes;
@@ -111,7 +111,7 @@ std::u16string Unquote(const std::u16string& v) {
 
 // Index range [begin, end) of the body of the first section called name;
 // begin is npos when there is no such section.
-std::pair<size_t, size_t> FindSection(const ProfileText& p, const std::u16string& section) {
+std::pair<size_t, size_t> FindSection(const ProfileLines& p, const std::u16string& section) {
   std::u16string name;
   for (size_t i = 0; i < p.lines.size(); ++i) {
     if (!SectionOf(p.lines[i], name) || !EqualsIgnoreCase(name, section)) continue;
@@ -125,9 +125,9 @@ std::pair<size_t, size_t> FindSection(const ProfileText& p, const std::u16string
 
 }  // namespace
 
-std::u16string ReadProfileString(const std::u16string& path, const std::u16string& section,
-                                 const std::u16string& key, const std::u16string& fallback) {
-  ProfileText p;
+std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
+                               const std::u16string& key, const std::u16string& fallback) {
+  ProfileLines p;
   if (!LoadProfile(path, p)) return fallback;
   const auto [begin, end] = FindSection(p, section);
   if (begin == std::u16string::npos) return fallback;
@@ -142,9 +142,9 @@ std::u16string ReadProfileString(const std::u16string& path, const std::u16strin
   return fallback;
 }
 
-bool WriteProfileString(const std::u16string& path, const std::u16string& section,
-                        const std::u16string& key, const std::u16string& value) {
-  ProfileText p;
+bool WriteProfileText(const std::u16string& path, const std::u16string& section,
+                      const std::u16string& key, const std::u16string& value) {
+  ProfileLines p;
   LoadProfile(path, p);
   const std::u16string line = key + u"=" + value;
   const auto [begin, end] = FindSection(p, section);

@@ -108,7 +108,7 @@ bool CreateUnicodeTextFile(const std::u16string& path) {
   return ok && written == 2;
 }
 
-std::u16string ReadProfileString(const std::u16string& path, const std::u16string& section,
+std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
                                  const std::u16string& key, const std::u16string& fallback) {
   char16_t buffer[2048] = {};
   GetPrivateProfileStringW(W(section), W(key), W(fallback), reinterpret_cast<wchar_t*>(buffer),
@@ -116,7 +116,7 @@ std::u16string ReadProfileString(const std::u16string& path, const std::u16strin
   return FromBuffer(buffer, 2048);
 }
 
-bool WriteProfileString(const std::u16string& path, const std::u16string& section,
+bool WriteProfileText(const std::u16string& path, const std::u16string& section,
                         const std::u16string& key, const std::u16string& value) {
   return WritePrivateProfileStringW(W(section), W(key), W(value), W(path)) != 0;
 }

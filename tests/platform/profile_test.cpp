@@ -12,7 +12,7 @@ const std::string kIni = "Plugins\\t.ini";
 class Profile : public ::testing::Test {
  protected:
   std::u16string Read(const char16_t* section, const char16_t* key) {
-    return platform::ReadProfileString(folder.Path(kIni), section, key, u"<none>");
+    return platform::ReadProfileText(folder.Path(kIni), section, key, u"<none>");
   }
   fixture::PlayerFolder folder;
 };
@@ -40,10 +40,10 @@ TEST_F(Profile, NamesAreCaseInsensitiveAndValuesTrimmed) {
 
 TEST_F(Profile, WritesCreateFileSectionAndKeyAndReplaceInPlace) {
   const auto path = folder.Path(kIni);
-  ASSERT_TRUE(platform::WriteProfileString(path, u"Main", u"A", u"1"));
-  ASSERT_TRUE(platform::WriteProfileString(path, u"Main", u"B", u"2"));
-  ASSERT_TRUE(platform::WriteProfileString(path, u"Timer", u"C", u"3"));
-  ASSERT_TRUE(platform::WriteProfileString(path, u"main", u"a", u"10"));
+  ASSERT_TRUE(platform::WriteProfileText(path, u"Main", u"A", u"1"));
+  ASSERT_TRUE(platform::WriteProfileText(path, u"Main", u"B", u"2"));
+  ASSERT_TRUE(platform::WriteProfileText(path, u"Timer", u"C", u"3"));
+  ASSERT_TRUE(platform::WriteProfileText(path, u"main", u"a", u"10"));
   EXPECT_EQ(Read(u"Main", u"A"), u"10");
   EXPECT_EQ(Read(u"Main", u"B"), u"2");
   EXPECT_EQ(Read(u"Timer", u"C"), u"3");
@@ -56,8 +56,8 @@ TEST_F(Profile, WritesCreateFileSectionAndKeyAndReplaceInPlace) {
 
 TEST_F(Profile, UnknownKeysAndSectionsSurviveWrites) {
   folder.Write(kIni, "[Main]\r\nMine=keep\r\nA=0\r\n[Extra]\r\nX=y\r\n");
-  ASSERT_TRUE(platform::WriteProfileString(folder.Path(kIni), u"Main", u"A", u"1"));
-  ASSERT_TRUE(platform::WriteProfileString(folder.Path(kIni), u"Main", u"New", u"2"));
+  ASSERT_TRUE(platform::WriteProfileText(folder.Path(kIni), u"Main", u"A", u"1"));
+  ASSERT_TRUE(platform::WriteProfileText(folder.Path(kIni), u"Main", u"New", u"2"));
   EXPECT_EQ(Read(u"Main", u"Mine"), u"keep");
   EXPECT_EQ(Read(u"Extra", u"X"), u"y");
   EXPECT_EQ(Read(u"Main", u"New"), u"2");
@@ -67,7 +67,7 @@ TEST_F(Profile, UnicodeFileKeepsCharactersOutsideTheCodePage) {
   const auto path = folder.Path(kIni);
   ASSERT_TRUE(platform::CreateUnicodeTextFile(path));
   const std::u16string name = u"Обложка \u4E2D\u6587 \u0394.acs2";
-  ASSERT_TRUE(platform::WriteProfileString(path, u"Skins", u"SkinName1", name));
+  ASSERT_TRUE(platform::WriteProfileText(path, u"Skins", u"SkinName1", name));
   EXPECT_EQ(Read(u"Skins", u"SkinName1"), name);
   const std::string bytes = folder.Read(kIni);
   ASSERT_GE(bytes.size(), 2u);

@@ -43,10 +43,10 @@ TEST_F(Lifecycle, IdentityAndReferenceCount) {
   EXPECT_EQ(plugin->GetPluginFlags(), 1u);
 
   void* out = nullptr;
-  EXPECT_EQ(plugin->QueryInterface(host::IID_IAIMPAddonPlugin, &out), host::S_OK);
+  EXPECT_EQ(plugin->QueryInterface(host::IID_IAIMPAddonPlugin, &out), host::kResultOk);
   EXPECT_EQ(out, plugin);
-  EXPECT_EQ(plugin->QueryInterface(host::IID_IUnknown, &out), host::S_OK);
-  EXPECT_EQ(plugin->QueryInterface(host::SID_SkinsService, &out), host::E_NOINTERFACE);
+  EXPECT_EQ(plugin->QueryInterface(host::IID_IUnknown, &out), host::kResultOk);
+  EXPECT_EQ(plugin->QueryInterface(host::SID_SkinsService, &out), host::kNoInterface);
   EXPECT_EQ(out, nullptr);
   EXPECT_EQ(plugin->Release(), 2u);  // the two answered queries added references
   EXPECT_EQ(plugin->Release(), 1u);

@@ -21,11 +21,11 @@ host::HRESULT HOST_STDCALL FakeSkinsService::ReadCurrentSkin(char16_t* name, int
                                                              int32_t* hueOut,
                                                              int32_t* intensityOut) {
   ++readCurrentCalls;
-  if (readWritesNothing) return host::S_OK;
+  if (readWritesNothing) return host::kResultOk;
   if (name && nameSize > 0) CopyInto(currentSkin, name, static_cast<uint32_t>(nameSize));
   if (hueOut) *hueOut = hue;
   if (intensityOut) *intensityOut = intensity;
-  return host::S_OK;
+  return host::kResultOk;
 }
 
 host::HRESULT HOST_STDCALL FakeSkinsService::ReadSkinInfo(const char16_t* name, int32_t nameLength,
@@ -40,7 +40,7 @@ host::HRESULT HOST_STDCALL FakeSkinsService::ReadSkinInfo(const char16_t* name, 
   CopyInto(found->second.description, info->DescriptionBuffer, info->DescriptionBufferSize);
   CopyInto(found->second.name, info->NameBuffer, info->NameBufferSize);
   info->Preview = found->second.preview;
-  return host::S_OK;
+  return host::kResultOk;
 }
 
 host::HRESULT HOST_STDCALL FakeSkinsService::ApplySkin(const char16_t* name, int32_t hueIn,
@@ -49,7 +49,7 @@ host::HRESULT HOST_STDCALL FakeSkinsService::ApplySkin(const char16_t* name, int
   currentSkin = applied.back().skin;
   hue = hueIn;
   intensity = intensityIn;
-  return host::S_OK;
+  return host::kResultOk;
 }
 
 int32_t HOST_STDCALL FakeMenuService::AddMenuItem(int32_t parent,
@@ -62,7 +62,7 @@ int32_t HOST_STDCALL FakeMenuService::AddMenuItem(int32_t parent,
 host::HRESULT HOST_STDCALL FakeMenuService::RemoveMenuItem(int32_t handle) {
   removed.push_back(handle);
   items.erase(handle);
-  return host::S_OK;
+  return host::kResultOk;
 }
 
 void FakeMenuService::Pick(int32_t handle) const {
@@ -72,19 +72,19 @@ void FakeMenuService::Pick(int32_t handle) const {
 
 host::HRESULT HOST_STDCALL FakeCoreUnit::QueryInterface(const host::Guid& iid, void** object) {
   queries.push_back(iid);
-  if (!object) return host::E_POINTER;
+  if (!object) return host::kInvalidPointer;
   *object = nullptr;
   if (iid == host::SID_SkinsService && provideSkins) {
     skins.AddRef();
     *object = static_cast<host::IAIMPSkinsService*>(&skins);
-    return host::S_OK;
+    return host::kResultOk;
   }
   if (iid == host::SID_MenuService && provideMenu) {
     menu.AddRef();
     *object = static_cast<host::IAIMPMenuService*>(&menu);
-    return host::S_OK;
+    return host::kResultOk;
   }
-  return host::E_NOINTERFACE;
+  return host::kNoInterface;
 }
 
 }  // namespace fixture

@@ -18,7 +18,7 @@ class Counted : public Interface {
   uint32_t HOST_STDCALL Release() override { return static_cast<uint32_t>(--refs); }
   host::HRESULT HOST_STDCALL QueryInterface(const host::Guid&, void** object) override {
     if (object) *object = nullptr;
-    return host::E_NOINTERFACE;
+    return host::kNoInterface;
   }
   int refs = 0;
 };
@@ -59,8 +59,8 @@ class FakeSkinsService : public Counted<host::IAIMPSkinsService> {
 class FakeMenuService : public Counted<host::IAIMPMenuService> {
  public:
   int32_t HOST_STDCALL AddMenuItem(int32_t parent, const host::MenuItemRecord* item) override;
-  host::HRESULT HOST_STDCALL Unused4() override { return host::E_NOTIMPL; }
-  host::HRESULT HOST_STDCALL Unused5() override { return host::E_NOTIMPL; }
+  host::HRESULT HOST_STDCALL Unused4() override { return host::kNotImplemented; }
+  host::HRESULT HOST_STDCALL Unused5() override { return host::kNotImplemented; }
   host::HRESULT HOST_STDCALL RemoveMenuItem(int32_t handle) override;
   // Runs the callback of an item as the player does when the user picks it.
   void Pick(int32_t handle) const;
