@@ -125,7 +125,7 @@ std::u16string PickMySkin(host::IAIMPSkinsService* skins) {
   const int32_t count = ClampedCount(path, u"Skins");
   if (count <= 0) return {};
   auto nameAt = [&path](int32_t k) {
-    return platform::ReadProfileString(path, u"Skins", KeyWithNumber(u"SkinName", k), u"");
+    return platform::ReadProfileText(path, u"Skins", KeyWithNumber(u"SkinName", k), u"");
   };
   std::u16string candidate = nameAt(RandomBelow(count) + 1);
   if (count == 1) return candidate;
