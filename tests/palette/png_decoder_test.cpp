@@ -231,16 +231,14 @@ TEST(PngDecoder, DamagedOrUnsupportedInputGivesAnEmptyPicture) {
   for (const auto& c : cases) EXPECT_TRUE(png::Decode(c.png).Empty()) << c.what;
 }
 
-TEST(PngDecoder, CorruptCompressedDataNeverCrashes) {
+TEST(PngDecoder, CorruptCompressedDataGivesAnEmptyPicture) {
+  // The chunk CRCs are recomputed, so only zlib's own checks can catch these.
   const Image image = MakeImage(5, 4, 4);
   const Bytes data = Compress(FilterRows(image, [](uint32_t row) { return row % 5; }));
   for (size_t i = 0; i < data.size(); ++i) {
     Bytes damaged = data;
     damaged[i] ^= 0x5A;
-    const Picture picture = png::Decode(EncodeWithData(image, damaged));
-    if (!picture.Empty()) {
-      EXPECT_EQ(picture.pixels.size(), size_t{5} * 4) << "byte " << i;
-    }
+    EXPECT_TRUE(png::Decode(EncodeWithData(image, damaged)).Empty()) << "byte " << i;
   }
 }
 
