@@ -1,0 +1,79 @@
+// The stand-in player: plays the player for the plug-in DLL in Plugins\ beside it.
+#include <windows.h>
+
+#include <memory>
+
+#include "standin_player/call_log.h"
+#include "standin_player/fault_guard.h"
+#include "standin_player/options.h"
+#include "standin_player/player_window.h"
+#include "standin_player/plugin_driver.h"
+#include "standin_player/script_runner.h"
+#include "standin_player/services.h"
+#include "standin_player/text.h"
+
+namespace {
+
+constexpr int kExitBadUsage = 2;
+constexpr int kExitNoWindow = 3;
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
+}
+
+bool LoadScript(const standin::Options& options, std::vector<standin::Command>* commands) {
+  std::wstring text = options.script;
+  if (!options.scriptFile.empty() && !standin::ReadScriptFile(options.scriptFile, &text)) {
+    standin::Log().Problem("cannot read script file " + standin::Quoted(options.scriptFile));
+    return false;
+  }
+  std::string error;
+  if (!standin::ParseScript(text, commands, &error)) {
+    standin::Log().Problem("script: " + error);
+    return false;
+  }
+  return true;
+}
+
+int Run(HINSTANCE instance) {
+  using namespace standin;
+  const std::wstring folder = ExeFolder();
+  Options options;
+  std::string error;
+  const bool parsed = ParseOptions(CommandLineArgs(), &options, &error);
+  Log().Open(options.logPath.empty() ? folder + L"standin.log" : options.logPath);
+  if (!parsed) {
+    Log().Problem("command line: " + error);
+    return kExitBadUsage;
+  }
+  std::vector<Command> commands;
+  if (options.ScriptMode() && !LoadScript(options, &commands)) return kExitBadUsage;
+  InstallFaultFilter();
+
+  SkinCatalog catalog(folder + L"Skins\\");
+  for (const auto& name : options.refused) catalog.Refuse(name);
+  SkinsService skins(catalog, Look{options.currentSkin, options.hue, options.intensity});
+  MenuService menu;
+  CoreUnit core(options.skinsService ? &skins : nullptr, options.menuService ? &menu : nullptr);
+  PluginDriver driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core, skins, menu);
+
+  if (options.ScriptMode()) {
+    ScriptRunner runner(std::move(commands), driver);
+    if (!runner.Start(instance)) return kExitNoWindow;
+    return RunMessageLoop();
+  }
+  PlayerWindow window(driver, skins, menu);
+  if (!window.Create(instance)) return kExitNoWindow;
+  return RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return Run(instance);
+}

@@ -1,0 +1,29 @@
+// The stand-in's command line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace standin {
+
+struct Options {
+  std::wstring logPath;  // empty: standin.log beside the exe
+  std::wstring script;   // empty and no scriptFile: window mode
+  std::wstring scriptFile;
+  bool skinsService = true;
+  bool menuService = true;
+  std::vector<std::wstring> refused;
+  std::wstring currentSkin;
+  int32_t hue = 0;
+  int32_t intensity = 50;
+
+  bool ScriptMode() const { return !script.empty() || !scriptFile.empty(); }
+};
+
+// args without the program name. False with a message on a bad command line.
+bool ParseOptions(const std::vector<std::wstring>& args, Options* options, std::string* error);
+
+std::vector<std::wstring> CommandLineArgs();
+
+}  // namespace standin

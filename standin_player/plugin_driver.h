@@ -1,0 +1,53 @@
+// Loads the plug-in DLL and makes every call the player makes to it, each one
+// logged and guarded against faults.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "host/AIMPSDKAddons.h"
+#include "standin_player/services.h"
+
+namespace standin {
+
+class PluginDriver {
+ public:
+  PluginDriver(std::wstring dllPath, CoreUnit& core, SkinsService& skins, MenuService& menu)
+      : dllPath_(std::move(dllPath)), core_(core), skins_(skins), menu_(menu) {}
+  PluginDriver(const PluginDriver&) = delete;
+  PluginDriver& operator=(const PluginDriver&) = delete;
+
+  // LoadLibrary, AIMP_QueryAddon3, then author, info, name and flags.
+  bool Load();
+  // Load when needed, then Initialize.
+  void Start();
+  void Initialize();
+  void Finalize();
+  void ShowSettings(HWND parent);
+  // Picks the first menu item the plug-in added, or the one with this handle.
+  void ClickMenu(int32_t handle = 0);
+  // Releases the plug-in object and frees the library.
+  void Unload();
+
+  bool Loaded() const { return module_ != nullptr; }
+
+ private:
+  template <class Body>
+  bool Call(const std::string& what, Body&& body);
+  void QueryTexts();
+
+  std::wstring dllPath_;
+  CoreUnit& core_;
+  SkinsService& skins_;
+  MenuService& menu_;
+  HMODULE module_ = nullptr;
+  host::IAIMPAddonPlugin* plugin_ = nullptr;
+};
+
+// Visible top-level windows of this process that the stand-in did not make.
+int PluginWindowCount();
+void MarkOwnWindow(HWND window);
+
+}  // namespace standin
