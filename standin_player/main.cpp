@@ -58,7 +58,7 @@ int Run(HINSTANCE instance) {
   SkinCatalog catalog(folder + L"Skins\\");
   for (const auto& name : options.refused) catalog.Refuse(name);
   SkinsService skins(catalog, Look{options.currentSkin, options.hue, options.intensity});
-  MenuService menu;
+  MenuService menu(options.firstMenuHandle);
   CoreUnit core(options.skinsService ? &skins : nullptr, options.menuService ? &menu : nullptr);
   PluginDriver driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core, skins, menu);
 

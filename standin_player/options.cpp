@@ -1,7 +1,8 @@
 #include "standin_player/options.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <cwchar>
 
@@ -33,7 +34,7 @@ bool ParseOptions(const std::vector<std::wstring>& args, Options* options, std::
       options->menuService = false;
     } else if (!hasValue && (arg == L"--log" || arg == L"--script" || arg == L"--script-file" ||
                              arg == L"--refuse" || arg == L"--current-skin" || arg == L"--hue" ||
-                             arg == L"--intensity")) {
+                             arg == L"--intensity" || arg == L"--first-menu-handle")) {
       *error = Utf8(arg) + " needs a value";
       return false;
     } else if (arg == L"--log") {
@@ -46,8 +47,11 @@ bool ParseOptions(const std::vector<std::wstring>& args, Options* options, std::
       options->refused.push_back(value());
     } else if (arg == L"--current-skin") {
       options->currentSkin = value();
-    } else if (arg == L"--hue" || arg == L"--intensity") {
-      if (!ParseInt(value(), arg == L"--hue" ? &options->hue : &options->intensity)) {
+    } else if (arg == L"--hue" || arg == L"--intensity" || arg == L"--first-menu-handle") {
+      int32_t* target = arg == L"--hue"         ? &options->hue
+                        : arg == L"--intensity" ? &options->intensity
+                                                : &options->firstMenuHandle;
+      if (!ParseInt(value(), target)) {
         *error = Utf8(arg) + " needs an integer";
         return false;
       }

@@ -17,6 +17,7 @@ struct Options {
   std::wstring currentSkin;
   int32_t hue = 0;
   int32_t intensity = 50;
+  int32_t firstMenuHandle = 1;
 
   bool ScriptMode() const { return !script.empty() || !scriptFile.empty(); }
 };

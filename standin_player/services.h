@@ -71,7 +71,7 @@ class MenuService final : public host::IAIMPMenuService, public Counted {
     host::MenuItemProc proc = nullptr;
   };
 
-  MenuService() : Counted("MenuService") {}
+  explicit MenuService(int32_t firstHandle) : Counted("MenuService"), nextHandle_(firstHandle) {}
 
   host::HRESULT HOST_STDCALL QueryInterface(const host::Guid& iid, void** object) override;
   uint32_t HOST_STDCALL AddRef() override { return CountUp(); }
@@ -86,7 +86,7 @@ class MenuService final : public host::IAIMPMenuService, public Counted {
 
  private:
   std::map<int32_t, Item> items_;
-  int32_t nextHandle_ = 1;
+  int32_t nextHandle_;
   std::function<void()> onChange_;
 };
 
