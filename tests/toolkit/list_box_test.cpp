@@ -1,0 +1,120 @@
+// Owner-drawn list boxes: selection, current item, keys before the list's own
+// handling, clicks and draw-item events.
+#include "ui/toolkit/list_box.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/recording_canvas.h"
+
+namespace toolkit {
+namespace {
+
+class ListBoxTest : public ::testing::Test {
+ protected:
+  ListBox& MakeList(bool multi, int items) {
+    form.SetClientSize(240, 260);
+    ListBox& list = form.Adopt(std::make_unique<ListBox>());
+    list.SetBounds(Rect::FromBounds(8, 8, 178, 200));
+    list.SetItemHeight(20);
+    list.SetMultiSelect(multi);
+    list.SetParent(&form);
+    for (int i = 0; i < items; ++i) list.AddItem(u"SkinName", &payloads[i]);
+    list.onClick = [this] { ++clicks; };
+    list.onDoubleClick = [this] { ++doubleClicks; };
+    form.Show();
+    return list;
+  }
+
+  Form form;
+  int payloads[8] = {};
+  int clicks = 0;
+  int doubleClicks = 0;
+};
+
+TEST_F(ListBoxTest, ClickingSelectsAndMakesCurrent) {
+  ListBox& list = MakeList(false, 4);
+  EXPECT_EQ(list.ItemIndex(), -1);
+  list.ClickItem(2);
+  EXPECT_EQ(list.ItemIndex(), 2);
+  EXPECT_TRUE(list.Selected(2));
+  EXPECT_EQ(list.ItemData(2), &payloads[2]);
+  EXPECT_EQ(clicks, 1);
+  list.ClickItem(1);
+  EXPECT_EQ(list.SelectedCount(), 1);
+  list.DoubleClickItem(3);
+  EXPECT_EQ(list.ItemIndex(), 3);
+  EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(ListBoxTest, MultipleSelectionKeepsOtherSelectedItemsWhenOneIsDeleted) {
+  ListBox& list = MakeList(true, 4);
+  list.ClickItem(0);
+  list.ClickItem(2, kCtrl);
+  list.ClickItem(3, kCtrl);
+  EXPECT_EQ(list.ItemIndex(), 3);
+  EXPECT_EQ(list.SelectedCount(), 3);
+
+  list.DeleteItem(2);
+  EXPECT_EQ(list.Count(), 3);
+  EXPECT_TRUE(list.Selected(0));
+  EXPECT_FALSE(list.Selected(1));
+  EXPECT_TRUE(list.Selected(2));  // the former item 3
+  EXPECT_EQ(list.ItemIndex(), 2);
+  EXPECT_EQ(list.ItemData(2), &payloads[3]);
+}
+
+TEST_F(ListBoxTest, KeyHandlerRunsFirstAndCanConsumeTheKey) {
+  ListBox& list = MakeList(false, 3);
+  std::vector<uint16_t> seen;
+  list.onKeyDown = [&](ListBox& l, uint16_t& key, uint8_t) {
+    seen.push_back(key);
+    EXPECT_EQ(l.ItemIndex(), 0);  // before the list moved
+    if (key == kKeyDelete) key = 0;
+  };
+  list.ClickItem(0);
+  list.Focus();
+  list.PressKey(kKeyDelete);
+  EXPECT_EQ(list.ItemIndex(), 0);
+  list.PressKey(kKeyDown);
+  EXPECT_EQ(seen, (std::vector<uint16_t>{kKeyDelete, kKeyDown}));
+  EXPECT_EQ(list.ItemIndex(), 1);
+  EXPECT_GE(clicks, 2);  // moving with the keyboard is reported like a click
+}
+
+TEST_F(ListBoxTest, DrawItemGetsIndexRectAndState) {
+  ListBox& list = MakeList(false, 3);
+  list.ClickItem(1);
+  list.Focus();
+  std::vector<DrawItemEvent> events;
+  list.onDrawItem = [&](ListBox&, Canvas& canvas, const DrawItemEvent& e) {
+    events.push_back(e);
+    canvas.FillRect(e.rect, Brush{Brush::Style::Solid, e.selected ? 0x0000FFu : 0x00FF00u});
+  };
+  RecordingCanvas canvas(178, 200);
+  list.Paint(canvas);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[1].rect, Rect::FromBounds(0, 20, 178, 20));
+  EXPECT_TRUE(events[1].selected);
+  EXPECT_TRUE(events[1].focused);
+  EXPECT_FALSE(events[2].selected || events[2].focused);
+  EXPECT_EQ(canvas.PixelAt(5, 25), 0x0000FFu);
+  EXPECT_EQ(canvas.PixelAt(5, 45), 0x00FF00u);
+  EXPECT_EQ(canvas.PixelAt(5, 65), 0xFFFFFFu);
+}
+
+TEST_F(ListBoxTest, DeletingOrClearingLeavesNoStaleCurrentItem) {
+  ListBox& list = MakeList(false, 2);
+  list.ClickItem(1);
+  list.DeleteItem(1);
+  EXPECT_EQ(list.ItemIndex(), -1);
+  list.ClickItem(0);
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.ItemIndex(), -1);
+  list.PressKey(kKeyDown);  // nothing to move to
+  EXPECT_EQ(list.ItemIndex(), -1);
+}
+
+}  // namespace
+}  // namespace toolkit

@@ -1,0 +1,244 @@
+// Forms: show, close and hide rules, message boxes owned by the form, handle
+// accounting; with real windows, that the windows match the controls' state.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/platform.h"
+#include "tests/support/fixture.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/handles.h"
+#include "ui/toolkit/keyboard.h"
+#include "ui/toolkit/list_box.h"
+#include "ui/toolkit/screenshot.h"
+#include "ui/toolkit/timer.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace toolkit {
+namespace {
+
+// A form with one of each kind of control, as the windows use them.
+struct SampleForm {
+  SampleForm() {
+    form->SetCaption(u"Образец");
+    form->SetBorder(BorderStyle::ToolWindow);
+    form->SetClientSize(431, 305);
+    pages = &Add<PageControl>(Rect::FromBounds(0, 67, 431, 238), form.get());
+    page = &Add<TabSheet>(Rect{}, pages);
+    page->SetCaption(u"Параметры запуска");
+    Add<TabSheet>(Rect{}, pages).SetCaption(u"Таймер");
+    banner = &Add<PictureArea>(Rect::FromBounds(0, 0, 431, 67), form.get());
+    check = &Add<CheckBox>(Rect::FromBounds(40, 32, 337, 17), page);
+    check->SetCaption(u"При запуске выбирать случайный цвет обложки");
+    check->SetFont(Font{u"Tahoma", 11, kBold | kUnderline});
+    check->SetTabOrder(0);
+    group = &Add<GroupBox>(Rect::FromBounds(16, 60, 393, 97), page);
+    group->SetCaption(u"Настройки таймера: ");
+    spin = &Add<SpinEdit>(Rect::FromBounds(16, 43, 121, 22), group);
+    spin->SetRange(30, 86400, 10);
+    radio = &Add<RadioGroup>(Rect::FromBounds(200, 10, 185, 50), group);
+    radio->SetItems({u"Отсутствует", u"Весь диапазон"});
+    list = &Add<ListBox>(Rect::FromBounds(250, 160, 150, 40), page);
+    list->SetItemHeight(20);
+    button = &Add<Button>(Rect::FromBounds(160, 160, 26, 25), page);
+    button->SetCaption(u"6");
+    button->SetFont(Font{u"Webdings", 11, kRegular});
+    swatch = &Add<CustomControl>(Rect::FromBounds(24, 170, 41, 25), page);
+    swatch->onPaint = [this](Canvas& c) {
+      c.FillRect(Rect{0, 0, 41, 25}, Brush{Brush::Style::Solid, swatchColor});
+    };
+    form->Create();
+  }
+  template <class T>
+  T& Add(Rect bounds, Control* parent) {
+    T& c = form->Adopt(std::make_unique<T>());
+    c.SetBounds(bounds);
+    c.SetParent(parent);
+    return c;
+  }
+
+  std::unique_ptr<Form> form = std::make_unique<Form>();
+  PageControl* pages;
+  TabSheet* page;
+  PictureArea* banner;
+  CheckBox* check;
+  GroupBox* group;
+  SpinEdit* spin;
+  RadioGroup* radio;
+  ListBox* list;
+  Button* button;
+  CustomControl* swatch;
+  uint32_t swatchColor = 0x0000FF;
+};
+
+TEST(WindowTest, CloseRunsTheHandlerAndHidesWhileHideDoesNot) {
+  SampleForm s;
+  std::vector<std::string> events;
+  s.form->onShow = [&] { events.push_back("show"); };
+  s.form->onClose = [&] { events.push_back("close"); };
+  s.form->onDestroy = [&] { events.push_back("destroy"); };
+
+  s.form->Show();
+  s.form->Show();  // already shown: only brought to the top
+  EXPECT_TRUE(s.form->IsShown());
+  s.form->ClickCloseBox();
+  EXPECT_FALSE(s.form->IsShown());
+  s.form->Show();
+  s.form->Hide();
+  s.form->Destroy();
+  EXPECT_EQ(events, (std::vector<std::string>{"show", "close", "show", "destroy"}));
+}
+
+TEST(WindowTest, DialogKeyHookLivesWhileAModelessFormIsShown) {
+  SampleForm a;
+  SampleForm b;
+  a.form->Show();
+  b.form->Show();
+  a.form->Hide();
+  EXPECT_EQ(DialogKeyHookInstalled(), PeersEnabled());
+  b.form->ClickCloseBox();
+  EXPECT_FALSE(DialogKeyHookInstalled());
+}
+
+TEST(WindowTest, MessageBoxesAreOwnedByTheForm) {
+  SampleForm s;
+  fixture::MessageBoxRecorder boxes;
+  s.form->Show();
+  s.form->MessageBox(u"Совершена неверная операция, нечего добавлять", platform::kMbIconError);
+  s.form->MessageBox(u"Не выбрана", u"Ошибка выборки", platform::kMbIconInformation);
+  ASSERT_EQ(boxes.calls.size(), 2u);
+  EXPECT_EQ(boxes.calls[0].owner, s.form->Handle());
+  EXPECT_FALSE(boxes.calls[0].hasCaption);
+  EXPECT_EQ(boxes.calls[0].flags, platform::kMbIconError);
+  EXPECT_TRUE(boxes.calls[1].hasCaption);
+  EXPECT_EQ(boxes.calls[1].caption, u"Ошибка выборки");
+}
+
+TEST(WindowTest, HandlesReturnToZeroAfterFormsAreDestroyed) {
+  const HandleCounts before = LiveHandles();
+  for (int round = 0; round < 3; ++round) {
+    SampleForm s;
+    s.form->Show();
+    s.banner->SetPicture(Picture{2, 2, false, {1, 2, 3, 4}});
+    s.swatch->PaintNow();
+    s.list->AddItem(u"SkinName");
+    if (PeersEnabled()) {
+      EXPECT_GT(LiveHandles().user, before.user);
+      EXPECT_GT(LiveHandles().gdi, before.gdi);
+    }
+    s.form->Destroy();
+    EXPECT_EQ(LiveHandles().user, before.user);
+  }
+  EXPECT_EQ(LiveHandles().user, before.user);
+  EXPECT_EQ(LiveHandles().gdi, before.gdi);
+}
+
+TEST(WindowTest, SwatchPaintsAtOnceAndPictureAreaKeepsItsDrawing) {
+  SampleForm s;
+  s.form->Show();
+  s.swatchColor = 0x00FF00;
+  s.swatch->PaintNow();
+  s.banner->SetPicture(Picture{1, 1, false, {0x123456}});
+  s.banner->Draw([](Canvas& c) { c.FillRect(Rect{1, 0, 3, 2}, Brush{Brush::Style::Solid, 0}); });
+  EXPECT_EQ(s.banner->Surface().PixelAt(0, 0), 0x123456u);
+  EXPECT_EQ(s.banner->Surface().PixelAt(2, 1), 0u);
+#ifdef _WIN32
+  if (PeersEnabled()) {
+    HDC dc = GetDC(static_cast<HWND>(s.swatch->Handle()));
+    EXPECT_EQ(GetPixel(dc, 5, 5), 0x00FF00u);
+    ReleaseDC(static_cast<HWND>(s.swatch->Handle()), dc);
+  }
+#else
+  EXPECT_EQ(s.swatch->LastPaint().PixelAt(5, 5), 0x00FF00u);
+#endif
+}
+
+#ifdef _WIN32
+Rect ClientRectOf(const Control& c) {
+  RECT r;
+  GetWindowRect(static_cast<HWND>(c.Handle()), &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(static_cast<HWND>(c.Handle())),
+                  reinterpret_cast<POINT*>(&r), 2);
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+TEST(RealWindowTest, WindowsMatchTheControls) {
+  if (!PeersEnabled()) GTEST_SKIP();
+  SampleForm s;
+  s.form->Show();
+  HWND form = static_cast<HWND>(s.form->Handle());
+  RECT client;
+  GetClientRect(form, &client);
+  EXPECT_EQ(client.right, 431);
+  EXPECT_EQ(client.bottom, 305);
+  EXPECT_TRUE(GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(IsWindowVisible(form));
+  wchar_t caption[64] = {};
+  GetWindowTextW(form, caption, 64);
+  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(caption)), u"Образец");
+
+  EXPECT_EQ(ClientRectOf(*s.check), s.check->Bounds());
+  EXPECT_EQ(ClientRectOf(*s.spin), s.spin->Bounds());
+  EXPECT_EQ(ClientRectOf(*s.banner), s.banner->Bounds());
+
+  HWND check = static_cast<HWND>(s.check->Handle());
+  s.check->SetChecked(true);
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+  s.check->Click();  // a real BM_CLICK comes back as the model's click
+  EXPECT_FALSE(s.check->Checked());
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  s.group->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(s.spin->Handle())));
+  s.group->SetEnabled(true);
+  EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(s.spin->Handle())));
+
+  s.spin->SetValue(5);
+  wchar_t text[32] = {};
+  GetWindowTextW(static_cast<HWND>(s.spin->Handle()), text, 32);
+  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"30");
+
+  s.list->AddItem(u"a");
+  s.list->AddItem(u"b");
+  s.list->ClickItem(1);
+  EXPECT_EQ(SendMessageW(static_cast<HWND>(s.list->Handle()), LB_GETCURSEL, 0, 0), 1);
+  s.list->SetItemIndex(0);
+  EXPECT_EQ(SendMessageW(static_cast<HWND>(s.list->Handle()), LB_GETCURSEL, 0, 0), 0);
+
+  s.pages->SelectPage(1);
+  EXPECT_FALSE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
+  s.pages->SelectPage(0);
+  EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
+
+  PumpMessages(100);
+  EXPECT_TRUE(SaveScreenshot(*s.form, platform::ExecutableFolder() + u"toolkit_sample.bmp"));
+  EXPECT_FALSE(CaptureWindow(*s.form).Empty());
+}
+
+TEST(RealWindowTest, ModalShowDisablesTheOtherWindows) {
+  if (!PeersEnabled()) GTEST_SKIP();
+  SampleForm owner;
+  owner.form->Show();
+  Form modal;
+  modal.SetClientSize(100, 50);
+  Timer timer;
+  bool ownerEnabled = true;
+  timer.onTimer = [&] {
+    ownerEnabled = IsWindowEnabled(static_cast<HWND>(owner.form->Handle()));
+    modal.Close();
+  };
+  timer.SetInterval(20);
+  timer.SetEnabled(true);
+  modal.ShowModal();
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(owner.form->Handle())));
+}
+#endif
+
+}  // namespace
+}  // namespace toolkit

@@ -1,0 +1,134 @@
+// Base of every control and form: identity, place in the tree, geometry,
+// caption, font, tab order, enabled state, focus, mouse events and capture.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit/geometry.h"
+#include "ui/toolkit/peer.h"
+
+namespace toolkit {
+
+class Form;
+
+enum class Kind {
+  Form,
+  Label,
+  Button,
+  CheckBox,
+  RadioGroup,
+  SpinEdit,
+  Memo,
+  PageControl,
+  TabSheet,
+  GroupBox,
+  PictureArea,
+  ListBox,
+  Custom,
+};
+
+using Handler = std::function<void()>;
+using MouseHandler = std::function<void(MouseButton button, uint8_t shift, int x, int y)>;
+using MouseMoveHandler = std::function<void(uint8_t shift, int x, int y)>;
+
+class Control {
+ public:
+  explicit Control(Kind kind);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Kind GetKind() const { return kind_; }
+  const std::string& Name() const { return name_; }
+  void SetName(std::string name) { name_ = std::move(name); }
+
+  // Children are not owned; a child leaves its parent when it dies.
+  Control* Parent() const { return parent_; }
+  void SetParent(Control* parent);
+  const std::vector<Control*>& Children() const { return children_; }
+  // Children in tab order (tab stops by order, then the rest as added).
+  std::vector<Control*> ChildrenInTabOrder() const;
+  Form* OwnerForm();
+
+  // Position within the parent's client area.
+  const Rect& Bounds() const { return bounds_; }
+  void SetBounds(const Rect& bounds);
+  void MoveTo(int left, int top);
+
+  const std::u16string& Caption() const { return caption_; }
+  void SetCaption(std::u16string caption);
+  const Font& GetFont() const { return font_; }
+  void SetFont(const Font& font);
+  const std::u16string& Hint() const { return hint_; }
+  void SetHint(std::u16string hint) { hint_ = std::move(hint); }
+
+  // -1: not a tab stop.
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order) { tabOrder_ = order; }
+
+  // Own flag; a control is usable only when it and all its parents are enabled.
+  bool Enabled() const { return enabled_; }
+  bool EffectivelyEnabled() const;
+  void SetEnabled(bool enabled);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+
+  bool Focused() const;
+  // The user moves the keyboard focus here (Tab or a click).
+  void Focus();
+
+  MouseHandler onMouseDown;
+  MouseMoveHandler onMouseMove;
+  MouseHandler onMouseUp;
+  // The user's mouse, in the control's own coordinates.
+  void MouseDown(MouseButton button, int x, int y, uint8_t shift = kNoShift);
+  void MouseMove(int x, int y, uint8_t shift = kNoShift);
+  void MouseUp(MouseButton button, int x, int y, uint8_t shift = kNoShift);
+  // Mouse capture: while set, movements keep coming here.
+  void SetCapture();
+  void ReleaseCapture();
+  bool HasCapture() const;
+
+  // Creates the real windows of this control and its children (no-op headless).
+  void Realize();
+  void Unrealize();
+  Peer* GetPeer() const { return peer_.get(); }
+  void* Handle() const { return peer_ ? peer_->Handle() : nullptr; }
+
+  // Entry points for peers: a notification from the real window.
+  virtual void HandleMouse(UserAction::Kind kind, MouseButton button, uint8_t shift, int x, int y);
+  virtual void HandleFocus(bool gained);
+  // The keyboard focus moved from here to elsewhere.
+  virtual void FocusLost() {}
+
+ protected:
+  // Pushes a state change into the real window, if any.
+  void Changed(Change what);
+  // Runs the action on the real window when there is one, else headless.
+  void Act(const UserAction& action);
+  // The headless meaning of a user action; the default handles mouse and focus.
+  virtual void ActHeadless(const UserAction& action);
+  // A child has just been added.
+  virtual void ChildAdded(Control&) {}
+  // Called on the whole subtree when enabled state of an ancestor changes.
+  void PropagateEnabled();
+
+ private:
+  Kind kind_;
+  std::string name_;
+  Control* parent_ = nullptr;
+  std::vector<Control*> children_;
+  Rect bounds_;
+  std::u16string caption_;
+  std::u16string hint_;
+  Font font_;
+  int tabOrder_ = -1;
+  bool enabled_ = true;
+  bool visible_ = true;
+  std::unique_ptr<Peer> peer_;
+};
+
+}  // namespace toolkit
