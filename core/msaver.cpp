@@ -8,6 +8,9 @@
 
 namespace msaver {
 
+host::HostRef<host::IAIMPSkinsService> SkinsService;
+host::HostRef<host::IAIMPMenuService> MenuService;
+
 namespace {
 
 SeedSource& InjectedSeedSource() {

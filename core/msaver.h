@@ -11,6 +11,10 @@
 
 namespace msaver {
 
+// The player's services, held from Initialize until the library is unloaded.
+extern host::HostRef<host::IAIMPSkinsService> SkinsService;
+extern host::HostRef<host::IAIMPMenuService> MenuService;
+
 // The settings state as the request builders see it; the defaults are the
 // values the settings window has when it is created.
 struct SettingsView {

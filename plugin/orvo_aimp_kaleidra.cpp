@@ -5,8 +5,6 @@
 
 namespace kaleidra {
 
-host::HostRef<host::IAIMPSkinsService> SkinsService;
-host::HostRef<host::IAIMPMenuService> MenuService;
 int32_t MenuItemHandle = 0;
 bool PluginActive = false;
 

@@ -5,12 +5,13 @@
 #include <atomic>
 #include <cstdint>
 
+#include "core/msaver.h"
 #include "host/AIMPSDKAddons.h"
 
 namespace kaleidra {
 
-extern host::HostRef<host::IAIMPSkinsService> SkinsService;
-extern host::HostRef<host::IAIMPMenuService> MenuService;
+using msaver::MenuService;
+using msaver::SkinsService;
 extern int32_t MenuItemHandle;
 extern bool PluginActive;
 
