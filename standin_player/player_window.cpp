@@ -26,6 +26,18 @@ std::wstring ShortcutText(uint32_t shortCut) {
   return {};
 }
 
+// The skin's preview in the top right corner, as a fixed-size swatch.
+void DrawPreview(HDC dc, HBITMAP preview, const RECT& area) {
+  BITMAP info{};
+  if (!preview || !GetObjectW(preview, sizeof info, &info)) return;
+  constexpr int kWidth = 96, kHeight = 60;
+  MemoryDc source(CreateCompatibleDC(dc));
+  Selection selected(source.Get(), preview);
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, area.right - kWidth, area.top, kWidth, kHeight, source.Get(), 0, 0, info.bmWidth,
+             info.bmHeight, SRCCOPY);
+}
+
 }  // namespace
 
 COLORREF LookColor(int hue, int intensity) {
@@ -167,6 +179,7 @@ void PlayerWindow::Paint(HWND window) {
   SetTextColor(paint.Dc(), look.intensity > 60 ? RGB(0, 0, 0) : RGB(255, 255, 255));
   InflateRect(&client, -12, -12);
   DrawTextW(paint.Dc(), text.c_str(), -1, &client, DT_LEFT | DT_TOP | DT_NOPREFIX);
+  DrawPreview(paint.Dc(), skins_.CurrentPreview(), client);
 }
 
 }  // namespace standin

@@ -152,6 +152,11 @@ host::HRESULT HOST_STDCALL SkinsService::ApplySkin(const char16_t* name, int32_t
   return host::kResultOk;
 }
 
+HBITMAP SkinsService::CurrentPreview() const {
+  const SkinCatalog::Entry* entry = catalog_.Find(look_.skin);
+  return entry ? entry->preview.Get() : nullptr;
+}
+
 host::HRESULT HOST_STDCALL MenuService::QueryInterface(const host::Guid& iid, void** object) {
   return AnswerQuery(iid, object, host::SID_MenuService,
                      static_cast<host::IAIMPMenuService*>(this));

@@ -54,6 +54,8 @@ class SkinsService final : public host::IAIMPSkinsService, public Counted {
                                        int32_t intensity) override;
 
   const Look& Current() const { return look_; }
+  // The current skin's preview, or null.
+  HBITMAP CurrentPreview() const;
   void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
  private:

@@ -130,7 +130,8 @@ void PostClose(HWND window) {
 }
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT rect{};
   GetWindowRect(window, &rect);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -147,10 +148,21 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
   Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return false;
   {
-    WindowDc source(window, true);
-    MemoryDc target(CreateCompatibleDC(source.Get()));
+    // The frame as the window draws it, then the client area as it shows on screen.
+    // Without a window manager (Xvfb) nobody draws the title bar: draw one.
+    WindowDc client(window, false);
+    MemoryDc target(CreateCompatibleDC(client.Get()));
     Selection selected(target.Get(), bitmap.Get());
-    BitBlt(target.Get(), 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
+    PrintWindow(window, target.Get(), 0);
+    RECT inner{};
+    GetClientRect(window, &inner);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    BitBlt(target.Get(), origin.x - rect.left, origin.y - rect.top, inner.right, inner.bottom,
+           client.Get(), 0, 0, SRCCOPY);
+    RECT bar{0, 0, width, origin.y - rect.top};
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION && bar.bottom > 0)
+      DrawCaption(window, target.Get(), &bar, DC_ACTIVE | DC_TEXT | DC_GRADIENT);
   }
   GdiFlush();
 
