@@ -1,0 +1,28 @@
+// The selection lists file: the user's skins, colours and brightness levels
+// between runs, stored as names and palette indices.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kaleidra {
+
+struct SelectionLists {
+  std::vector<std::u16string> skinNames;  // "" is the built-in skin
+  std::vector<int32_t> colorIndices;      // 0..200 when read
+  std::vector<int32_t> intensityIndices;  // 0..100 when read
+};
+
+// Reads the file at path. Counts are taken as stored up to msaver::kMaxListCount;
+// a missing entry key reads as its default; indices are brought into range.
+SelectionLists ReadSelectionListsFile(const std::u16string& path);
+
+// Writes the lists anew. When every list is empty the file is removed.
+// Otherwise the keys go into a new file beside the old one, which replaces the
+// old file only when every key was written: a failed save throws WriteError
+// and leaves the old file as it was. The new file is UTF-16, so names outside
+// the system's ANSI code page survive.
+void WriteSelectionListsFile(const std::u16string& path, const SelectionLists& lists);
+
+}  // namespace kaleidra
