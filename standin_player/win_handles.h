@@ -69,6 +69,18 @@ using Window = Owned<HWND, WindowTraits>;
 using MemoryDc = Owned<HDC, MemoryDcTraits>;
 using FindHandle = Owned<HANDLE, FindTraits>;
 
+// A device-independent bitmap of the given size; a negative height is top-down.
+inline BITMAPINFO DibInfo(int width, int height, WORD bitCount) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = bitCount;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 // GetDC/GetWindowDC paired with ReleaseDC.
 class WindowDc {
  public:

@@ -7,11 +7,13 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
+
+#include "standin_player/text.h"
 
 namespace e2e {
 
 namespace fs = std::filesystem;
+using standin::Wide;
 
 namespace {
 
@@ -24,15 +26,6 @@ fs::path ExeFolder() {
   std::wstring path(MAX_PATH, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
   return fs::path(path).parent_path();
-}
-
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
 }
 
 // One argument as CommandLineToArgvW reads it back.
