@@ -1,5 +1,7 @@
 #include "standin_player/call_log.h"
 
+#include "standin_player/immortal.h"
+
 namespace standin {
 
 bool CallLog::Open(const std::wstring& path) {
@@ -18,8 +20,8 @@ void CallLog::Line(const std::string& line) {
 }
 
 CallLog& Log() {
-  static CallLog log;
-  return log;
+  static Immortal<CallLog> log;
+  return *log;
 }
 
 }  // namespace standin

@@ -5,6 +5,7 @@
 
 #include "standin_player/call_log.h"
 #include "standin_player/fault_guard.h"
+#include "standin_player/immortal.h"
 #include "standin_player/options.h"
 #include "standin_player/player_window.h"
 #include "standin_player/plugin_driver.h"
@@ -16,6 +17,23 @@ namespace {
 
 constexpr int kExitBadUsage = 2;
 constexpr int kExitNoWindow = 3;
+
+// What the plug-in holds pointers to: kept until the process is gone.
+struct Player {
+  Player(const std::wstring& folder, const standin::Options& options)
+      : catalog(folder + L"Skins\\"),
+        skins(catalog, standin::Look{options.currentSkin, options.hue, options.intensity}),
+        menu(options.firstMenuHandle),
+        core(options.skinsService ? &skins : nullptr, options.menuService ? &menu : nullptr),
+        driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core, skins, menu) {
+    for (const auto& name : options.refused) catalog.Refuse(name);
+  }
+  standin::SkinCatalog catalog;
+  standin::SkinsService skins;
+  standin::MenuService menu;
+  standin::CoreUnit core;
+  standin::PluginDriver driver;
+};
 
 int RunMessageLoop() {
   MSG msg;
@@ -55,12 +73,10 @@ int Run(HINSTANCE instance) {
   if (options.ScriptMode() && !LoadScript(options, &commands)) return kExitBadUsage;
   InstallFaultFilter();
 
-  SkinCatalog catalog(folder + L"Skins\\");
-  for (const auto& name : options.refused) catalog.Refuse(name);
-  SkinsService skins(catalog, Look{options.currentSkin, options.hue, options.intensity});
-  MenuService menu(options.firstMenuHandle);
-  CoreUnit core(options.skinsService ? &skins : nullptr, options.menuService ? &menu : nullptr);
-  PluginDriver driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core, skins, menu);
+  static Immortal<Player> player(folder, options);
+  PluginDriver& driver = player->driver;
+  SkinsService& skins = player->skins;
+  MenuService& menu = player->menu;
 
   if (options.ScriptMode()) {
     ScriptRunner runner(std::move(commands), driver);
