@@ -1,0 +1,71 @@
+#include "skin_entry.h"
+
+#include <algorithm>
+
+#include "core/msaver.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+
+namespace msaver {
+
+namespace {
+
+void ShowBuiltInSkinError() {
+  platform::MessageBoxCall call;
+  call.text = u"Error";
+  call.flags = platform::kMbOk;
+  platform::ShowMessageBox(call);
+}
+
+// The service may fill a buffer to the last character; the entry keeps a NUL.
+void Terminate(SkinEntry& entry) {
+  for (char16_t* field : {entry.Author, entry.Name, entry.Description, entry.FileName})
+    field[kSkinTextCapacity - 1] = 0;
+}
+
+}  // namespace
+
+void SkinItemVector::CopyFrom(const SkinItems& other) {
+  std::vector<Item> copy;
+  copy.reserve(static_cast<size_t>(other.Count()));
+  for (int i = 0; i < other.Count(); ++i) copy.push_back(Item{other.Text(i), other.Entry(i)});
+  items_ = std::move(copy);
+}
+
+SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
+  if (name.size() >= kSkinTextCapacity) return nullptr;
+  auto entry = std::make_shared<SkinEntry>();
+  // The service writes straight into the entry's fields.
+  host::SkinInfoRecord info{};
+  info.Size = sizeof(host::SkinInfoRecord);
+  info.AuthorBuffer = entry->Author;
+  info.AuthorBufferSize = kSkinTextCapacity;
+  info.DescriptionBuffer = entry->Description;
+  info.DescriptionBufferSize = kSkinTextCapacity;
+  info.NameBuffer = entry->Name;
+  info.NameBufferSize = kSkinTextCapacity;
+
+  char16_t nameBuffer[kSkinTextCapacity] = {};
+  std::copy(name.begin(), name.end(), nameBuffer);
+  const int32_t length = static_cast<int32_t>(name.size());
+  const bool read = service && service->ReadSkinInfo(nameBuffer, length, &info) >= 0;
+  if (!read) {
+    if (!name.empty()) return nullptr;
+    ShowBuiltInSkinError();
+  }
+  entry->Preview = info.Preview;
+  Terminate(*entry);
+  return entry;
+}
+
+void AddSkinItem(SkinItems& items, const std::u16string& name) {
+  SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
+  if (entry) std::copy(name.begin(), name.end(), entry->FileName);
+  items.Append(kSkinItemText, std::move(entry));
+}
+
+std::u16string EntryText(const char16_t (&field)[kSkinTextCapacity]) {
+  return platform::FromBuffer(field, kSkinTextCapacity);
+}
+
+}  // namespace msaver

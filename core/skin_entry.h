@@ -1,0 +1,76 @@
+// Skin entries: what the player's skins service says about one skin, made once
+// per skin and then only referred to by the rows of the skin lists.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/AIMPSDKAddons.h"
+
+namespace msaver {
+
+constexpr size_t kSkinTextCapacity = 512;  // characters, the NUL included
+
+struct SkinEntry {
+  char16_t Author[kSkinTextCapacity] = {};
+  char16_t Name[kSkinTextCapacity] = {};
+  char16_t Description[kSkinTextCapacity] = {};
+  char16_t FileName[kSkinTextCapacity] = {};  // empty for the built-in skin
+  host::HostBitmap Preview = nullptr;         // the player's; never deleted here
+};
+
+// Rows share entries: an entry lives while any row (or a saved copy of a list)
+// refers to it. An empty reference is a skin the service refused.
+using SkinEntryRef = std::shared_ptr<SkinEntry>;
+
+// The text of every row of the skin lists.
+inline const std::u16string kSkinItemText = u"SkinName";
+
+// The rows of a skin list: a text and an entry reference each, in order.
+class SkinItems {
+ public:
+  virtual ~SkinItems() = default;
+  virtual int Count() const = 0;
+  virtual const std::u16string& Text(int index) const = 0;
+  virtual const SkinEntryRef& Entry(int index) const = 0;
+  virtual void Append(std::u16string text, SkinEntryRef entry) = 0;
+};
+
+// Rows held in memory only (a saved copy of a list, tests).
+class SkinItemVector : public SkinItems {
+ public:
+  int Count() const override { return static_cast<int>(items_.size()); }
+  const std::u16string& Text(int index) const override { return items_.at(index).text; }
+  const SkinEntryRef& Entry(int index) const override { return items_.at(index).entry; }
+  void Append(std::u16string text, SkinEntryRef entry) override {
+    items_.push_back(Item{std::move(text), std::move(entry)});
+  }
+  void Clear() { items_.clear(); }
+  // Replaces the rows by those of another list (texts and the same entries).
+  void CopyFrom(const SkinItems& other);
+
+ private:
+  struct Item {
+    std::u16string text;
+    SkinEntryRef entry;
+  };
+  std::vector<Item> items_;
+};
+
+// Asks the service about one skin ("" is the built-in skin). A refused named
+// skin gives no entry; a refused built-in skin shows the "Error" box and still
+// gives one. A name longer than an entry's 511 characters cannot be a skin
+// file and is refused without asking the service: cutting it could name a
+// different skin.
+SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name);
+
+// Makes the entry for name through the library-wide skins service, records the
+// name as its FileName and appends a "SkinName" row with it (or with none).
+void AddSkinItem(SkinItems& items, const std::u16string& name);
+
+// A text field up to its NUL.
+std::u16string EntryText(const char16_t (&field)[kSkinTextCapacity]);
+
+}  // namespace msaver

@@ -1,0 +1,120 @@
+// Skin entries: what the skins service is asked, what a refusal gives, and
+// how rows share entries.
+#include "core/skin_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "core/msaver.h"
+#include "platform/text.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/fixture.h"
+
+namespace msaver {
+namespace {
+
+class SkinEntryTest : public ::testing::Test {
+ protected:
+  SkinEntryTest() {
+    service.skins[u""] = {u"Player", u"Built-in", u"The player's own", nullptr};
+    service.skins[u"Ocean.acs3"] = {u"Анна", u"Океан", u"Синяя", &previewHandle};
+    service.AddRef();
+    SkinsService = host::HostRef<host::IAIMPSkinsService>(&service);
+  }
+  ~SkinEntryTest() override { SkinsService.Reset(); }
+
+  fixture::FakeSkinsService service;
+  fixture::MessageBoxRecorder boxes;
+  int previewHandle = 0;
+};
+
+TEST_F(SkinEntryTest, NamedSkinFillsTheEntryFromTheService) {
+  const SkinEntryRef entry = CreateSkinEntry(&service, u"Ocean.acs3");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(EntryText(entry->Author), u"Анна");
+  EXPECT_EQ(EntryText(entry->Name), u"Океан");
+  EXPECT_EQ(EntryText(entry->Description), u"Синяя");
+  EXPECT_EQ(EntryText(entry->FileName), u"");  // AddSkinItem records it
+  EXPECT_EQ(entry->Preview, &previewHandle);
+  EXPECT_EQ(service.infoRequests, std::vector<std::u16string>{u"Ocean.acs3"});
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(SkinEntryTest, RefusedBuiltInSkinShowsErrorAndStillGivesAnEntry) {
+  service.refused.insert(u"");
+  const SkinEntryRef entry = CreateSkinEntry(&service, u"");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(EntryText(entry->Name), u"");
+  EXPECT_EQ(entry->Preview, nullptr);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, u"Error");
+  EXPECT_EQ(boxes.calls[0].owner, nullptr);
+  EXPECT_FALSE(boxes.calls[0].hasCaption);
+  EXPECT_EQ(boxes.calls[0].flags, platform::kMbOk);
+}
+
+TEST_F(SkinEntryTest, RefusedNamedSkinGivesARowWithoutEntryAndNoBox) {
+  service.refused.insert(u"Ocean.acs3");
+  SkinItemVector rows;
+  AddSkinItem(rows, u"Ocean.acs3");
+  AddSkinItem(rows, u"Missing.acs2");  // unknown to the service
+  ASSERT_EQ(rows.Count(), 2);
+  for (int i = 0; i < rows.Count(); ++i) {
+    EXPECT_EQ(rows.Text(i), u"SkinName");
+    EXPECT_FALSE(rows.Entry(i));
+  }
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(SkinEntryTest, AddSkinItemRecordsTheFileName) {
+  SkinItemVector rows;
+  AddSkinItem(rows, u"Ocean.acs3");
+  AddSkinItem(rows, u"");
+  ASSERT_TRUE(rows.Entry(0) && rows.Entry(1));
+  EXPECT_EQ(EntryText(rows.Entry(0)->FileName), u"Ocean.acs3");
+  EXPECT_EQ(EntryText(rows.Entry(1)->FileName), u"");
+  EXPECT_EQ(EntryText(rows.Entry(1)->Name), u"Built-in");
+}
+
+// A name that cannot fit an entry is refused before the service sees it.
+TEST_F(SkinEntryTest, NamesLongerThanAnEntryHoldsAreRefused) {
+  const std::u16string longest(511, u'a');
+  const std::u16string tooLong(512, u'a');
+  service.skins[longest] = {u"a", u"b", u"c", nullptr};
+  service.skins[tooLong] = {u"a", u"b", u"c", nullptr};
+  SkinItemVector rows;
+  AddSkinItem(rows, longest);
+  AddSkinItem(rows, tooLong);
+  ASSERT_TRUE(rows.Entry(0));
+  EXPECT_EQ(EntryText(rows.Entry(0)->FileName), longest);
+  EXPECT_FALSE(rows.Entry(1));
+  EXPECT_EQ(service.infoRequests, std::vector<std::u16string>{longest});
+}
+
+// Service texts that fill the whole buffer are cut, never read past the entry.
+class OverfillingService : public fixture::FakeSkinsService {
+ public:
+  host::HRESULT HOST_STDCALL ReadSkinInfo(const char16_t*, int32_t,
+                                          host::SkinInfoRecord* info) override {
+    for (char16_t* buffer : {info->AuthorBuffer, info->DescriptionBuffer, info->NameBuffer})
+      std::fill_n(buffer, kSkinTextCapacity, u'x');
+    capacities = {info->AuthorBufferSize, info->DescriptionBufferSize, info->NameBufferSize};
+    recordSize = info->Size;
+    return host::kResultOk;
+  }
+  std::vector<uint32_t> capacities;
+  uint32_t recordSize = 0;
+};
+
+TEST_F(SkinEntryTest, TextsThatFillTheBuffersEndAtTheLastCharacter) {
+  OverfillingService overfilling;
+  const SkinEntryRef entry = CreateSkinEntry(&overfilling, u"Full.acs3");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(overfilling.capacities, (std::vector<uint32_t>{512, 512, 512}));
+  EXPECT_EQ(overfilling.recordSize, sizeof(host::SkinInfoRecord));
+  EXPECT_EQ(EntryText(entry->Author).size(), 511u);
+  EXPECT_EQ(EntryText(entry->Name).size(), 511u);
+  EXPECT_EQ(EntryText(entry->Description).size(), 511u);
+}
+
+}  // namespace
+}  // namespace msaver
