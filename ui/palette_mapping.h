@@ -42,6 +42,8 @@ class ThumbDrag {
   void SetStripWidth(int stripWidth) { stripWidth_ = stripWidth; }
   int StripWidth() const { return stripWidth_; }
   int Left() const { return left_; }
+  // Where the pointer grabbed the thumb when the current drag began.
+  int GrabX() const { return grabX_; }
   bool Dragging() const { return dragging_; }
 
   void Press(int x);

@@ -1,0 +1,51 @@
+#include "tests/colors/window_cases.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace colors_test {
+
+#ifdef _WIN32
+uint32_t ScreenPixel(const toolkit::Control& control, int x, int y) {
+  HWND window = static_cast<HWND>(control.Handle());
+  HDC dc = GetDC(window);
+  const COLORREF pixel = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return pixel;
+}
+
+int RealLeft(const toolkit::Control& control) {
+  HWND window = static_cast<HWND>(control.Handle());
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r.left;
+}
+
+toolkit::Rect ItemRectOf(const toolkit::ListBox& list, int index) {
+  RECT r{};
+  SendMessageW(static_cast<HWND>(list.Handle()), LB_GETITEMRECT, index,
+               reinterpret_cast<LPARAM>(&r));
+  return toolkit::Rect{r.left, r.top, r.right, r.bottom};
+}
+
+bool HasRealCapture(const toolkit::Control& control) {
+  return GetCapture() == static_cast<HWND>(control.Handle());
+}
+#else
+uint32_t ScreenPixel(const toolkit::Control&, int, int) {
+  return 0xFFFFFFFF;
+}
+int RealLeft(const toolkit::Control&) {
+  return -1;
+}
+toolkit::Rect ItemRectOf(const toolkit::ListBox& list, int index) {
+  return list.ItemRect(index);
+}
+bool HasRealCapture(const toolkit::Control&) {
+  return false;
+}
+#endif
+
+}  // namespace colors_test

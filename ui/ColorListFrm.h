@@ -1,0 +1,22 @@
+// The colour selection window: the user's own list of colours.
+#pragma once
+
+#include <memory>
+
+#include "ui/palette_list_form.h"
+
+namespace kaleidra {
+
+class TColorListForm : public TPaletteListForm {
+ public:
+  TColorListForm();
+
+  toolkit::Label*& CurColorLbl = CurLbl;
+  TColorChooser*& ColorChooser = Chooser;
+  TColorIcon*& ColorIcon = Icon;
+  toolkit::ListBox*& ColorsList = List;
+};
+
+extern std::unique_ptr<TColorListForm> ColorListForm;
+
+}  // namespace kaleidra

@@ -1,0 +1,24 @@
+#include "ui/IntensityListFrm.h"
+
+#include "resources/palettes.h"
+
+namespace kaleidra {
+
+std::unique_ptr<TIntensityListForm> IntensityListForm;
+
+namespace {
+
+// The label reads "Текущий цвет:" here too.
+const PaletteListKind kIntensityList{u"Выберите наборку яркости:",
+                                     "CurIntensityLbl",
+                                     "IntensityChooser",
+                                     "IntensityIcon",
+                                     "IntensitiesList",
+                                     &resources::BrightnessPalettePicture,
+                                     100};
+
+}  // namespace
+
+TIntensityListForm::TIntensityListForm() : TPaletteListForm(kIntensityList) {}
+
+}  // namespace kaleidra

@@ -1,0 +1,22 @@
+// The brightness selection window: the user's own list of brightness levels.
+#pragma once
+
+#include <memory>
+
+#include "ui/palette_list_form.h"
+
+namespace kaleidra {
+
+class TIntensityListForm : public TPaletteListForm {
+ public:
+  TIntensityListForm();
+
+  toolkit::Label*& CurIntensityLbl = CurLbl;
+  TColorChooser*& IntensityChooser = Chooser;
+  TColorIcon*& IntensityIcon = Icon;
+  toolkit::ListBox*& IntensitiesList = List;
+};
+
+extern std::unique_ptr<TIntensityListForm> IntensityListForm;
+
+}  // namespace kaleidra
