@@ -76,9 +76,9 @@ TEST(CanvasTest, TextIsRecordedWithFontColourAndBackground) {
   canvas.SetTextColor(kRed);
   canvas.SetTextBackground(false, kBlack);
   const Size extent = canvas.TextExtent(u"Недоступно");
-  canvas.TextOut(4, 2, u"Недоступно");
+  canvas.TextAt(4, 2, u"Недоступно");
   canvas.SetTextBackground(true, kBlack);
-  canvas.TextOut(0, 20, u"h");
+  canvas.TextAt(0, 20, u"h");
 
   ASSERT_EQ(canvas.Ops().size(), 2u);
   const CanvasOp& first = canvas.Ops()[0];

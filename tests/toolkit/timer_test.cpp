@@ -73,7 +73,7 @@ TEST(TimerTest, ModalShowStillDeliversTicks) {
   int ticks = 0;
   bool modalWhileTicking = false;
   timer.onTimer = [&] {
-    if (++ticks < 2) return;
+    if (++ticks != 2) return;
     modalWhileTicking = modal.IsModal();
     ok.Click();
   };

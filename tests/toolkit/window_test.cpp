@@ -108,8 +108,8 @@ TEST(WindowTest, MessageBoxesAreOwnedByTheForm) {
   SampleForm s;
   fixture::MessageBoxRecorder boxes;
   s.form->Show();
-  s.form->MessageBox(u"Совершена неверная операция, нечего добавлять", platform::kMbIconError);
-  s.form->MessageBox(u"Не выбрана", u"Ошибка выборки", platform::kMbIconInformation);
+  s.form->ShowMessage(u"Совершена неверная операция, нечего добавлять", platform::kMbIconError);
+  s.form->ShowMessage(u"Не выбрана", u"Ошибка выборки", platform::kMbIconInformation);
   ASSERT_EQ(boxes.calls.size(), 2u);
   EXPECT_EQ(boxes.calls[0].owner, s.form->Handle());
   EXPECT_FALSE(boxes.calls[0].hasCaption);

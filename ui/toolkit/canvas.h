@@ -46,7 +46,7 @@ class Canvas {
   virtual void SetTextColor(uint32_t color) = 0;
   // Opaque text fills its cell with the background colour; transparent leaves it.
   virtual void SetTextBackground(bool opaque, uint32_t color) = 0;
-  virtual void TextOut(int x, int y, std::u16string_view text) = 0;
+  virtual void TextAt(int x, int y, std::u16string_view text) = 0;
   virtual Size TextExtent(std::u16string_view text) = 0;
 
   // The system's dotted focus rectangle (an XOR: drawing it twice removes it).

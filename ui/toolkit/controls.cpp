@@ -235,8 +235,9 @@ void PageControl::ActHeadless(const UserAction& action) {
 }
 
 void PageControl::ChildAdded(Control& child) {
-  if (child.GetKind() == Kind::TabSheet)
-    child.SetVisible(static_cast<int>(Pages().size()) - 1 == active_);
+  if (child.GetKind() != Kind::TabSheet) return;
+  child.SetBounds(DisplayRect());
+  child.SetVisible(static_cast<int>(Pages().size()) - 1 == active_);
 }
 
 Rect PageControl::DisplayRect() const {

@@ -98,7 +98,7 @@ void Form::ActHeadless(const UserAction& action) {
   }
 }
 
-int Form::MessageBox(const std::u16string& text, uint32_t flags) {
+int Form::ShowMessage(const std::u16string& text, uint32_t flags) {
   platform::MessageBoxCall call;
   call.owner = Handle();
   call.text = text;
@@ -106,7 +106,7 @@ int Form::MessageBox(const std::u16string& text, uint32_t flags) {
   return platform::ShowMessageBox(call);
 }
 
-int Form::MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags) {
+int Form::ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags) {
   platform::MessageBoxCall call;
   call.owner = Handle();
   call.text = text;

@@ -54,8 +54,8 @@ class Form : public Control {
   void ClickCloseBox();
 
   // A message box owned by this window; returns the button pressed.
-  int MessageBox(const std::u16string& text, uint32_t flags);
-  int MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags);
+  int ShowMessage(const std::u16string& text, uint32_t flags);
+  int ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags);
 
   Control* FocusedControl() const { return focused_; }
   void SetFocusedControl(Control* control);

@@ -1,6 +1,7 @@
 // Without real windows: no peers, no real timers, no message loop, no hook.
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/keyboard.h"
+#include "ui/toolkit/lifetime.h"
 #include "ui/toolkit/timer.h"
 
 namespace toolkit {

@@ -165,7 +165,7 @@ void RecordingCanvas::SetTextBackground(bool opaque, uint32_t color) {
   textBackground_ = color;
 }
 
-void RecordingCanvas::TextOut(int x, int y, std::u16string_view text) {
+void RecordingCanvas::TextAt(int x, int y, std::u16string_view text) {
   const Size extent = TextExtent(text);
   CanvasOp op;
   op.kind = CanvasOp::Kind::Text;

@@ -46,7 +46,7 @@ class RecordingCanvas : public Canvas {
   void SetFont(const Font& font) override { font_ = font; }
   void SetTextColor(uint32_t color) override { textColor_ = color; }
   void SetTextBackground(bool opaque, uint32_t color) override;
-  void TextOut(int x, int y, std::u16string_view text) override;
+  void TextAt(int x, int y, std::u16string_view text) override;
   Size TextExtent(std::u16string_view text) override { return HeadlessTextExtent(text, font_); }
   void FocusRect(const Rect& r) override;
   uint32_t PixelAt(int x, int y) override;

@@ -1,0 +1,142 @@
+// Message loops (modal show, letting time pass) and real window timers.
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/timer.h"
+#include "ui/toolkit/win32/window_peer.h"
+
+namespace toolkit {
+namespace win32 {
+namespace {
+
+// Dialog keys for our windows; false when the message is still to be dispatched.
+bool RouteDialogKeys(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!root || !WindowPeer::FromHandle(root)) return false;
+  return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+// Dispatches what is queued; false once WM_QUIT was seen (and posted again).
+bool DispatchPending() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    if (RouteDialogKeys(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM list) {
+  if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+  return TRUE;
+}
+
+// A hidden message-only window per running timer; WM_TIMER comes to it.
+class WindowTimer : public Timer::Backend {
+ public:
+  explicit WindowTimer(Timer& timer) : timer_(timer) {}
+  ~WindowTimer() override { Stop(); }
+
+  void Start(uint32_t milliseconds) override {
+    if (!window_) {
+      RegisterClasses();
+      window_ = CreateWindowExW(0, kPanelClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                nullptr, nullptr);
+      if (!window_) return;
+      detail::CountUser(1);
+      SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowTimer::Proc));
+    }
+    SetTimer(window_, 1, milliseconds, nullptr);  // replacing restarts the period
+  }
+
+  void Stop() override {
+    if (!window_) return;
+    KillTimer(window_, 1);
+    DestroyWindow(window_);
+    detail::CountUser(-1);
+    window_ = nullptr;
+  }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+      auto* self = reinterpret_cast<WindowTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+      try {
+        if (self) self->timer_.HandleTick();
+      } catch (...) {
+        // Nothing may leave a window procedure.
+      }
+      return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+
+  Timer& timer_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace
+}  // namespace win32
+
+namespace backend {
+
+std::unique_ptr<Timer::Backend> CreateTimerBackend(Timer& timer) {
+  if (!PeersEnabled()) return nullptr;
+  return std::make_unique<win32::WindowTimer>(timer);
+}
+
+bool PumpRealMessages(uint32_t milliseconds) {
+  if (!PeersEnabled()) return false;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (!win32::DispatchPending()) return true;
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= milliseconds) return true;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+  }
+}
+
+bool RunModal(Form& form) {
+  HWND hwnd = static_cast<HWND>(form.Handle());
+  if (!hwnd) return false;
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), &win32::CollectEnabled,
+                    reinterpret_cast<LPARAM>(&disabled));
+  for (HWND other : disabled)
+    if (other != hwnd) EnableWindow(other, FALSE);
+  SetActiveWindow(hwnd);
+  while (form.IsModal() && form.IsShown()) {
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got < 0) break;
+    if (win32::RouteDialogKeys(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  // Enable the others before the modal window goes, so activation returns to them.
+  for (HWND other : disabled)
+    if (other != hwnd && IsWindow(other)) EnableWindow(other, TRUE);
+  if (form.IsShown()) form.Hide();
+  return true;
+}
+
+Size ScreenSize() {
+  return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+}  // namespace backend
+}  // namespace toolkit

@@ -1,0 +1,618 @@
+// One peer class per kind of control.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <memory>
+#include <vector>
+
+#include "platform/win32/module.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/list_box.h"
+#include "ui/toolkit/win32/gdi_canvas.h"
+#include "ui/toolkit/win32/window_peer.h"
+
+namespace toolkit::win32 {
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
+
+Rect Outer(const Form& form) {
+  const Size client = form.ClientSize();
+  RECT r{0, 0, client.width, client.height};
+  const DWORD style = form.Border() == BorderStyle::ToolWindow ? WS_POPUP | WS_CAPTION | WS_SYSMENU
+                                                               : WS_POPUP | WS_CAPTION;
+  const DWORD exStyle =
+      form.Border() == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME;
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return Rect::FromBounds(left, top, width, height);
+}
+
+class FormPeer : public WindowPeer {
+ public:
+  explicit FormPeer(Form& form) : WindowPeer(form), form_(form) {
+    const bool tool = form.Border() == BorderStyle::ToolWindow;
+    const DWORD style = tool ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
+                             : WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+    DWORD exStyle = WS_EX_CONTROLPARENT | (tool ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME);
+    if (form.StayOnTop()) exStyle |= WS_EX_TOPMOST;
+    Create(kFormClass, style, exStyle, nullptr, Outer(form));
+  }
+
+  void Sync(Change what) override {
+    if (!hwnd_) return;
+    switch (what) {
+      case Change::Visible:
+        ShowWindow(hwnd_, form_.IsShown() ? SW_SHOW : SW_HIDE);
+        if (form_.IsShown()) UpdateWindow(hwnd_);
+        break;
+      case Change::State:  // brought to the top
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        break;
+      case Change::Bounds: {
+        const Rect r = Outer(form_);
+        MoveWindow(hwnd_, r.left, r.top, r.Width(), r.Height(), TRUE);
+        break;
+      }
+      default:
+        WindowPeer::Sync(what);
+    }
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind == UserAction::Kind::CloseBox && hwnd_) {
+      Send(WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
+    }
+    return WindowPeer::Perform(action);
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CLOSE) {
+      form_.Close();  // closing only hides
+      return 0;
+    }
+    if (message == WM_COMMAND && !lParam) return 0;  // Enter and Esc do nothing
+    return WindowPeer::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  Form& form_;
+};
+
+// Tab sheets, group boxes and radio groups: a panel of ours holding children.
+class PanelPeer : public WindowPeer {
+ public:
+  explicit PanelPeer(Control& control) : WindowPeer(control) {
+    Create(kPanelClass, kChild | WS_CLIPCHILDREN | VisibleStyle(), WS_EX_CONTROLPARENT,
+           ParentHandle(), Placement());
+  }
+
+  void Sync(Change what) override {
+    if (what == Change::Bounds && hwnd_) {
+      const Rect r = Placement();
+      MoveWindow(hwnd_, r.left, r.top, r.Width(), r.Height(), TRUE);
+      return;
+    }
+    if (what == Change::Caption || what == Change::Enabled) InvalidateRect(hwnd_, nullptr, TRUE);
+    WindowPeer::Sync(what);
+  }
+
+ protected:
+  virtual Rect Placement() const { return control_.Bounds(); }
+  bool Framed() const { return control_.GetKind() != Kind::TabSheet; }
+
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_PAINT) {
+      PaintScope paint(hwnd_);
+      if (Framed()) PaintFrame(paint.Get());
+      return 0;
+    }
+    return WindowPeer::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  // An etched frame with the caption over its top edge.
+  void PaintFrame(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    Selection font(dc, font_.Get());
+    SIZE text{};
+    const std::u16string& caption = control_.Caption();
+    GetTextExtentPoint32W(dc, Wide(caption), static_cast<int>(caption.size()), &text);
+    RECT frame = client;
+    frame.top = text.cy / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (caption.empty()) return;
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetBkMode(dc, OPAQUE);
+    SetTextColor(dc, GetSysColor(control_.EffectivelyEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    TextOutW(dc, 8, 0, Wide(caption), static_cast<int>(caption.size()));
+  }
+};
+
+class TabSheetPeer : public PanelPeer {
+ public:
+  explicit TabSheetPeer(TabSheet& sheet);
+  void Sync(Change what) override;
+
+ protected:
+  Rect Placement() const override {
+    HWND tabs = ParentHandle();
+    RECT r{};
+    GetClientRect(tabs, &r);
+    TabCtrl_AdjustRect(tabs, FALSE, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+  }
+};
+
+class PageControlPeer : public WindowPeer {
+ public:
+  explicit PageControlPeer(PageControl& pages) : WindowPeer(pages), pages_(pages) {
+    Create(WC_TABCONTROLW, kChild | WS_CLIPCHILDREN | VisibleStyle() | TabStopStyle(),
+           WS_EX_CONTROLPARENT, ParentHandle(), pages.Bounds());
+  }
+
+  // The tabs follow the sheets in order.
+  void RefreshTabs() {
+    if (!hwnd_) return;
+    TabCtrl_DeleteAllItems(hwnd_);
+    int index = 0;
+    for (TabSheet* sheet : pages_.Pages()) {
+      std::u16string caption = sheet->Caption();
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(Wide(caption));
+      Send(TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
+    }
+    TabCtrl_SetCurSel(hwnd_, pages_.ActivePageIndex());
+  }
+
+  void Sync(Change what) override {
+    if (what == Change::State && hwnd_) {
+      TabCtrl_SetCurSel(hwnd_, pages_.ActivePageIndex());
+      return;
+    }
+    WindowPeer::Sync(what);
+  }
+
+  bool OnNotify(const NMHDR& header) override {
+    if (header.code != TCN_SELCHANGE) return false;
+    pages_.HandlePageSelected(TabCtrl_GetCurSel(hwnd_));
+    return true;
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind != UserAction::Kind::Click || !hwnd_) return WindowPeer::Perform(action);
+    RECT r{};
+    if (!TabCtrl_GetItemRect(hwnd_, action.index, &r)) return false;
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Send(WM_LBUTTONUP, 0, at);
+    return true;
+  }
+
+ private:
+  PageControl& pages_;
+};
+
+TabSheetPeer::TabSheetPeer(TabSheet& sheet) : PanelPeer(sheet) {
+  if (auto* pages = dynamic_cast<PageControlPeer*>(FromHandle(ParentHandle())))
+    pages->RefreshTabs();
+  Sync(Change::Bounds);
+}
+
+void TabSheetPeer::Sync(Change what) {
+  if (what == Change::Caption) {
+    if (auto* pages = dynamic_cast<PageControlPeer*>(FromHandle(ParentHandle())))
+      pages->RefreshTabs();
+    return;
+  }
+  PanelPeer::Sync(what);
+}
+
+class RadioGroupPeer : public PanelPeer {
+ public:
+  explicit RadioGroupPeer(RadioGroup& group) : PanelPeer(group), group_(group) { MakeButtons(); }
+
+  void Sync(Change what) override {
+    if (!hwnd_) return;
+    if (what == Change::Items) MakeButtons();
+    if (what == Change::State) ShowSelection();
+    if (what == Change::Enabled || what == Change::Font)
+      for (const auto& button : buttons_) {
+        EnableWindow(button->Get(), group_.EffectivelyEnabled());
+        SendMessageW(button->Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+      }
+    PanelPeer::Sync(what);
+  }
+
+  void OnChildCommand(HWND child, WORD code) override {
+    if (code != BN_CLICKED) return;
+    for (size_t i = 0; i < buttons_.size(); ++i)
+      if (buttons_[i]->Get() == child) group_.HandleItemClick(static_cast<int>(i));
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind != UserAction::Kind::Click || !hwnd_) return PanelPeer::Perform(action);
+    SendMessageW(buttons_.at(action.index)->Get(), BM_CLICK, 0, 0);
+    return true;
+  }
+
+ private:
+  void MakeButtons() {
+    buttons_.clear();
+    const int count = static_cast<int>(group_.Items().size());
+    if (count == 0) return;
+    const Rect& r = group_.Bounds();
+    const int top = group_.GetFont().height + 4;
+    const int height = (r.Height() - top - 4) / count;
+    for (int i = 0; i < count; ++i) {
+      DWORD style = kChild | WS_VISIBLE | BS_RADIOBUTTON;
+      if (i == 0) style |= WS_GROUP | TabStopStyle();
+      auto button = std::make_unique<ChildWindow>(CreateWindowExW(
+          0, L"BUTTON", Wide(group_.Items()[i]), style, 8, top + i * height, r.Width() - 16, height,
+          hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), platform::ModuleInstance(),
+          nullptr));
+      if (!button->Get()) continue;
+      SendMessageW(button->Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+      EnableWindow(button->Get(), group_.EffectivelyEnabled());
+      buttons_.push_back(std::move(button));
+    }
+    ShowSelection();
+  }
+
+  void ShowSelection() {
+    for (size_t i = 0; i < buttons_.size(); ++i)
+      SendMessageW(buttons_[i]->Get(), BM_SETCHECK,
+                   static_cast<int>(i) == group_.ItemIndex() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+
+  RadioGroup& group_;
+  std::vector<std::unique_ptr<ChildWindow>> buttons_;
+};
+
+// Labels, push buttons and check boxes.
+class ButtonPeer : public WindowPeer {
+ public:
+  explicit ButtonPeer(Control& control) : WindowPeer(control) {
+    const Kind kind = control.GetKind();
+    const wchar_t* className = kind == Kind::Label ? L"STATIC" : L"BUTTON";
+    DWORD style = kChild | VisibleStyle() | TabStopStyle();
+    if (kind == Kind::Label) style |= SS_LEFT | SS_NOPREFIX;
+    if (kind == Kind::Button) style |= BS_PUSHBUTTON;
+    if (kind == Kind::CheckBox) style |= BS_CHECKBOX;  // the model decides the state
+    Create(className, style, 0, ParentHandle(), control.Bounds());
+    Sync(Change::State);
+  }
+
+  void Sync(Change what) override {
+    if (what == Change::State && hwnd_ && control_.GetKind() == Kind::CheckBox) {
+      Send(BM_SETCHECK, static_cast<CheckBox&>(control_).Checked() ? BST_CHECKED : BST_UNCHECKED);
+      return;
+    }
+    WindowPeer::Sync(what);
+  }
+
+  void OnCommand(WORD code) override {
+    if (code != BN_CLICKED) return;
+    if (control_.GetKind() == Kind::Button) static_cast<Button&>(control_).HandleClick();
+    if (control_.GetKind() == Kind::CheckBox) static_cast<CheckBox&>(control_).HandleClick();
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind != UserAction::Kind::Click || !hwnd_) return WindowPeer::Perform(action);
+    Send(BM_CLICK);
+    return true;
+  }
+};
+
+// Spin edits (an edit with arrows inside) and memos.
+class EditPeer : public WindowPeer {
+ public:
+  explicit EditPeer(Control& control) : WindowPeer(control) {
+    DWORD style = kChild | VisibleStyle() | TabStopStyle();
+    if (auto* memo = dynamic_cast<Memo*>(&control)) {
+      style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+      if (memo->ReadOnly()) style |= ES_READONLY;
+      const auto bars = memo->GetScrollBars();
+      if (bars == Memo::ScrollBars::Vertical || bars == Memo::ScrollBars::Both) style |= WS_VSCROLL;
+      if (bars == Memo::ScrollBars::Horizontal || bars == Memo::ScrollBars::Both)
+        style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    } else {
+      style |= ES_AUTOHSCROLL;
+    }
+    Create(L"EDIT", style, WS_EX_CLIENTEDGE, ParentHandle(), control.Bounds());
+    if (control.GetKind() == Kind::SpinEdit) MakeArrows();
+    Sync(Change::State);
+  }
+
+  void Sync(Change what) override {
+    if (what != Change::State || !hwnd_) {
+      WindowPeer::Sync(what);
+      if (what == Change::Enabled && arrows_)
+        EnableWindow(arrows_->Get(), control_.EffectivelyEnabled());
+      return;
+    }
+    pushing_ = true;
+    if (auto* memo = dynamic_cast<Memo*>(&control_)) {
+      SetWindowTextW(hwnd_, Wide(memo->Text()));
+      Send(EM_SETREADONLY, memo->ReadOnly());
+    } else {
+      SetWindowTextW(hwnd_, Wide(static_cast<SpinEdit&>(control_).Text()));
+    }
+    pushing_ = false;
+  }
+
+  void OnCommand(WORD code) override {
+    if (code != EN_CHANGE || pushing_) return;
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    GetWindowTextW(hwnd_, reinterpret_cast<wchar_t*>(&text[0]), length + 1);
+    text.resize(static_cast<size_t>(length));
+    if (auto* memo = dynamic_cast<Memo*>(&control_)) {
+      memo->HandleTextChanged(text);
+    } else {
+      static_cast<SpinEdit&>(control_).HandleTextChanged(text);
+    }
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind != UserAction::Kind::Type || !hwnd_) return WindowPeer::Perform(action);
+    // As typed over a full selection; EN_CHANGE tells the model.
+    Send(EM_SETSEL, 0, -1);
+    Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(action.text)));
+    return true;
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY && arrows_) {
+      const auto& change = *reinterpret_cast<const NMUPDOWN*>(lParam);
+      if (change.hdr.hwndFrom == arrows_->Get() && change.hdr.code == UDN_DELTAPOS) {
+        static_cast<SpinEdit&>(control_).StepBy(change.iDelta > 0 ? 1 : -1);
+        return 1;  // the arrows keep no position of their own
+      }
+    }
+    return WindowPeer::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  void MakeArrows() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int width = 15;
+    arrows_ = std::make_unique<ChildWindow>(
+        CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, client.right - width, 0,
+                        width, client.bottom, hwnd_, nullptr, platform::ModuleInstance(), nullptr));
+    SendMessageW(arrows_->Get(), UDM_SETRANGE32, 0, 2);
+    SendMessageW(arrows_->Get(), UDM_SETPOS32, 0, 1);
+    Send(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width + 1));
+  }
+
+  std::unique_ptr<ChildWindow> arrows_;
+  bool pushing_ = false;
+};
+
+class ListBoxPeer : public WindowPeer {
+ public:
+  explicit ListBoxPeer(ListBox& list) : WindowPeer(list), list_(list) {
+    DWORD style = kChild | VisibleStyle() | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
+                  LBS_NOINTEGRALHEIGHT | TabStopStyle();
+    if (list.MultiSelect()) style |= LBS_EXTENDEDSEL;
+    Create(L"LISTBOX", style, WS_EX_CLIENTEDGE, ParentHandle(), list.Bounds());
+    Send(LB_SETITEMHEIGHT, 0, list.ItemHeight());
+    Sync(Change::Items);
+  }
+
+  void Sync(Change what) override {
+    if (!hwnd_) return;
+    if (what == Change::Items) {
+      Send(WM_SETREDRAW, FALSE);
+      Send(LB_RESETCONTENT);
+      for (int i = 0; i < list_.Count(); ++i) Send(LB_ADDSTRING, 0, i);
+      ShowSelection();
+      Send(WM_SETREDRAW, TRUE);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      return;
+    }
+    if (what == Change::State) {
+      ShowSelection();
+      return;
+    }
+    WindowPeer::Sync(what);
+  }
+
+  void OnCommand(WORD code) override {
+    if (code == LBN_SELCHANGE) {
+      ReadSelection();
+      list_.HandleClick();
+    }
+    if (code == LBN_DBLCLK) list_.HandleDoubleClick();
+  }
+
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override {
+    if (static_cast<int>(item.itemID) < 0 || static_cast<int>(item.itemID) >= list_.Count()) return;
+    GdiCanvas canvas(item.hDC);
+    DrawItemEvent e;
+    e.index = static_cast<int>(item.itemID);
+    e.rect = Rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+    e.selected = (item.itemState & ODS_SELECTED) != 0;
+    e.focused = (item.itemState & ODS_FOCUS) != 0;
+    canvas.SetFont(list_.GetFont());
+    if (list_.onDrawItem) {
+      list_.onDrawItem(list_, canvas, e);
+    } else {
+      canvas.FillRect(e.rect, Brush{Brush::Style::Solid, SystemColor(SysColor::Window)});
+    }
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (!hwnd_) return false;
+    RECT r{};
+    const auto at = [&](int index) {
+      Send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+      return MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2);
+    };
+    switch (action.kind) {
+      case UserAction::Kind::SelectItem: {
+        Send(LB_SETTOPINDEX, action.index);
+        const LPARAM point = at(action.index);
+        const WPARAM keys =
+            (action.shift & kCtrl ? MK_CONTROL : 0) | (action.shift & kShift ? MK_SHIFT : 0);
+        Send(WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
+        Send(WM_LBUTTONUP, keys, point);
+        return true;
+      }
+      case UserAction::Kind::DoubleClick: {
+        Send(LB_SETTOPINDEX, action.index);
+        const LPARAM point = at(action.index);
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, point);
+        Send(WM_LBUTTONUP, 0, point);
+        Send(WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        Send(WM_LBUTTONUP, 0, point);
+        return true;
+      }
+      case UserAction::Kind::Key:
+        Send(WM_KEYDOWN, action.key, 1);
+        Send(WM_KEYUP, action.key, 0xC0000001);
+        return true;
+      default:
+        return WindowPeer::Perform(action);
+    }
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_KEYDOWN) {
+      uint16_t key = static_cast<uint16_t>(wParam);
+      uint8_t shift = kNoShift;
+      if (GetKeyState(VK_SHIFT) < 0) shift |= kShift;
+      if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrl;
+      if (GetKeyState(VK_MENU) < 0) shift |= kAlt;
+      if (!list_.HandleKeyDown(key, shift) || !hwnd_) return 0;
+      return WindowPeer::WindowProc(message, key, lParam);
+    }
+    return WindowPeer::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  void ShowSelection() {
+    const int current = list_.ItemIndex();
+    if (!list_.MultiSelect()) {
+      Send(LB_SETCURSEL, current);
+      return;
+    }
+    for (int i = 0; i < list_.Count(); ++i) Send(LB_SETSEL, list_.Selected(i), i);
+    if (current >= 0) Send(LB_SETCARETINDEX, current, FALSE);
+  }
+
+  void ReadSelection() {
+    std::vector<bool> selected(static_cast<size_t>(list_.Count()));
+    int current = -1;
+    if (list_.MultiSelect()) {
+      for (int i = 0; i < list_.Count(); ++i) selected[i] = Send(LB_GETSEL, i) > 0;
+      current = static_cast<int>(Send(LB_GETCARETINDEX));
+    } else {
+      current = static_cast<int>(Send(LB_GETCURSEL));
+      if (current >= 0 && current < list_.Count()) selected[current] = true;
+    }
+    list_.HandleSelectionRead(current, selected);
+  }
+
+  ListBox& list_;
+};
+
+// Picture areas keep a surface of their own; custom controls paint themselves.
+class PaintedPeer : public WindowPeer {
+ public:
+  explicit PaintedPeer(Control& control) : WindowPeer(control) {
+    Create(kPanelClass, kChild | VisibleStyle() | WS_CLIPCHILDREN, 0, ParentHandle(),
+           control.Bounds());
+    if (control.GetKind() == Kind::PictureArea) {
+      surface_ = std::make_unique<Surface>(control.Bounds().Width(), control.Bounds().Height());
+      const RECT all{0, 0, surface_->Width(), surface_->Height()};
+      ::FillRect(surface_->Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
+    }
+  }
+
+  bool PaintNow(const std::function<void(Canvas&)>& paint) override {
+    if (!hwnd_) return false;
+    if (surface_) {
+      {
+        GdiCanvas canvas(surface_->Dc());
+        paint(canvas);
+      }
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return true;
+    }
+    WindowDC dc(hwnd_);
+    GdiCanvas canvas(dc.Get());
+    paint(canvas);
+    return true;
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_PAINT) {
+      PaintScope paint(hwnd_);
+      if (surface_) {
+        BitBlt(paint.Get(), 0, 0, surface_->Width(), surface_->Height(), surface_->Dc(), 0, 0,
+               SRCCOPY);
+      } else if (control_.GetKind() == Kind::Custom) {
+        GdiCanvas canvas(paint.Get());
+        static_cast<CustomControl&>(control_).Paint(canvas);
+      }
+      return 0;
+    }
+    return WindowPeer::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  std::unique_ptr<Surface> surface_;
+};
+
+}  // namespace
+}  // namespace toolkit::win32
+
+namespace toolkit::backend {
+
+std::unique_ptr<Peer> CreatePeer(Control& control) {
+  using namespace toolkit::win32;
+  if (control.GetKind() != Kind::Form && !control.Parent()) return nullptr;
+  if (control.Parent() && !control.Parent()->Handle()) return nullptr;
+  switch (control.GetKind()) {
+    case Kind::Form:
+      return std::make_unique<FormPeer>(static_cast<Form&>(control));
+    case Kind::Label:
+    case Kind::Button:
+    case Kind::CheckBox:
+      return std::make_unique<ButtonPeer>(control);
+    case Kind::RadioGroup:
+      return std::make_unique<RadioGroupPeer>(static_cast<RadioGroup&>(control));
+    case Kind::SpinEdit:
+    case Kind::Memo:
+      return std::make_unique<EditPeer>(control);
+    case Kind::PageControl:
+      return std::make_unique<PageControlPeer>(static_cast<PageControl&>(control));
+    case Kind::TabSheet:
+      return std::make_unique<TabSheetPeer>(static_cast<TabSheet&>(control));
+    case Kind::GroupBox:
+      return std::make_unique<PanelPeer>(control);
+    case Kind::ListBox:
+      return std::make_unique<ListBoxPeer>(static_cast<ListBox&>(control));
+    case Kind::PictureArea:
+    case Kind::Custom:
+      return std::make_unique<PaintedPeer>(control);
+  }
+  return nullptr;
+}
+
+}  // namespace toolkit::backend
