@@ -1,0 +1,136 @@
+#include "plugin/settings_file.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/msaver.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "plugin/write_error.h"
+#include "ui/kaleidra_settings.h"
+
+namespace kaleidra {
+
+namespace {
+
+constexpr int kWholeRangeItem = 1;
+
+bool IsOn(const toolkit::RadioGroup* group) {
+  return group->ItemIndex() != 0;
+}
+
+// Every key of the file, in the order a save writes them.
+enum Key : size_t {
+  kAllowColors,
+  kAllowIntensities,
+  kAllowSkins,
+  kRandomColor,
+  kRandomIntensity,
+  kRandomSkin,
+  kAllowMySkins,
+  kAllowMyColors,
+  kAllowMyIntensities,
+  kTimerOn,
+  kTimerInterval,
+  kAllowChangeColor,
+  kAllowChangeIntensity,
+  kAllowChangeSkins,
+  kKeyCount
+};
+
+struct KeySpec {
+  const char16_t* section;
+  const char16_t* name;
+  int32_t fallback;
+  int32_t (*stored)(const TSettingsForm& form);  // the value a save writes
+};
+
+const char16_t kMain[] = u"Main";
+const char16_t kTimer[] = u"Timer";
+
+const std::array<KeySpec, kKeyCount> kKeys{{
+    {kMain, u"AllowColors", 1,
+     [](const TSettingsForm& f) -> int32_t { return IsOn(f.ChooseColor); }},
+    {kMain, u"AllowIntensities", 1,
+     [](const TSettingsForm& f) -> int32_t { return IsOn(f.ChooseIntensity); }},
+    {kMain, u"AllowSkins", 1, [](const TSettingsForm& f) -> int32_t { return IsOn(f.SkinMethod); }},
+    {kMain, u"RandomColor", 1,
+     [](const TSettingsForm& f) -> int32_t { return f.CSChk->Checked(); }},
+    {kMain, u"RandomIntensity", 0,
+     [](const TSettingsForm& f) -> int32_t { return f.IntenChk->Checked(); }},
+    {kMain, u"RandomSkin", 0,
+     [](const TSettingsForm& f) -> int32_t { return f.SkinChk->Checked(); }},
+    {kMain, u"AllowMySkins", 0, [](const TSettingsForm&) -> int32_t { return AllowMySkins; }},
+    {kMain, u"AllowMyColors", 0, [](const TSettingsForm&) -> int32_t { return AllowMyColors; }},
+    {kMain, u"AllowMyIntensities", 0,
+     [](const TSettingsForm&) -> int32_t { return AllowMyIntensities; }},
+    {kTimer, u"TimerOn", 0,
+     [](const TSettingsForm& f) -> int32_t { return f.TimerChk->Checked(); }},
+    {kTimer, u"TimerInterval", 30,
+     [](const TSettingsForm& f) { return f.TimerInterval->Clamp(f.TimerInterval->Value()); }},
+    {kTimer, u"AllowChangeColor", 0,
+     [](const TSettingsForm& f) -> int32_t { return f.TimerAllowChangeColor->Checked(); }},
+    {kTimer, u"AllowChangeIntensity", 0,
+     [](const TSettingsForm& f) -> int32_t { return f.TimerAllowChangeIntensity->Checked(); }},
+    {kTimer, u"AllowChangeSkins", 0,
+     [](const TSettingsForm& f) -> int32_t { return f.TimerAllowChangeSkins->Checked(); }},
+}};
+
+// Reads keys of one file, each with its default.
+class SettingsReader {
+ public:
+  int32_t Int(Key key) const {
+    const KeySpec& spec = kKeys[key];
+    return platform::ReadProfileInt(path_, spec.section, spec.name, spec.fallback);
+  }
+  bool Bool(Key key) const { return Int(key) != 0; }
+
+ private:
+  std::u16string path_ = msaver::SettingsFilePath();
+};
+
+}  // namespace
+
+void LoadSettingsFile(TSettingsForm& form) {
+  const SettingsReader file;
+  // A group switched off is not restored: it keeps the item it has.
+  if (file.Bool(kAllowColors)) form.ChooseColor->SetItemIndex(kWholeRangeItem);
+  if (file.Bool(kAllowIntensities)) form.ChooseIntensity->SetItemIndex(kWholeRangeItem);
+  if (file.Bool(kAllowSkins)) form.SkinMethod->SetItemIndex(kWholeRangeItem);
+
+  // A list flag counts only with its start-up box ticked.
+  form.CSChk->SetChecked(file.Bool(kRandomColor));
+  if (form.CSChk->Checked()) {
+    AllowMyColors = file.Bool(kAllowMyColors);
+    form.UpdateColorPage();
+  }
+  form.IntenChk->SetChecked(file.Bool(kRandomIntensity));
+  if (form.IntenChk->Checked()) {
+    AllowMyIntensities = file.Bool(kAllowMyIntensities);
+    form.UpdateColorPage();
+  }
+  form.SkinChk->SetChecked(file.Bool(kRandomSkin));
+  if (form.SkinChk->Checked()) AllowMySkins = file.Bool(kAllowMySkins);
+
+  form.TimerChk->SetChecked(file.Bool(kTimerOn));
+  form.TimerChkClick();
+  form.TimerInterval->SetValue(file.Int(kTimerInterval));
+  form.TimerAllowChangeColor->SetChecked(file.Bool(kAllowChangeColor));
+  form.TimerAllowChangeIntensity->SetChecked(file.Bool(kAllowChangeIntensity));
+  form.TimerAllowChangeSkins->SetChecked(file.Bool(kAllowChangeSkins));
+  if (form.TimerChk->Checked()) form.SetUpTimer();
+
+  if (AllowMySkins) form.UpdateSkinPage();
+  form.UpdateFills();
+}
+
+void SaveSettingsFile(const TSettingsForm& form) {
+  const std::u16string path = msaver::SettingsFilePath();
+  for (const KeySpec& key : kKeys) {
+    if (!platform::WriteProfileText(path, key.section, key.name,
+                                    platform::ToDecimal(key.stored(form))))
+      throw WriteError(path);
+  }
+}
+
+}  // namespace kaleidra
