@@ -2,6 +2,7 @@
 // accounting; with real windows, that the windows match the controls' state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/platform.h"
@@ -40,10 +41,15 @@ struct SampleForm {
     group->SetCaption(u"Настройки таймера: ");
     spin = &Add<SpinEdit>(Rect::FromBounds(16, 43, 121, 22), group);
     spin->SetRange(30, 86400, 10);
+    spin->SetTabOrder(0);
     radio = &Add<RadioGroup>(Rect::FromBounds(200, 10, 185, 50), group);
     radio->SetItems({u"Отсутствует", u"Весь диапазон"});
     list = &Add<ListBox>(Rect::FromBounds(250, 160, 150, 40), page);
     list->SetItemHeight(20);
+    list->SetDoubleBuffered(true);
+    list->onDrawItem = [](ListBox&, Canvas& c, const DrawItemEvent& e) {
+      c.FillRect(e.rect, Brush{Brush::Style::Solid, e.index == 0 ? 0x00FFFFu : 0xFF0000u});
+    };
     button = &Add<Button>(Rect::FromBounds(160, 160, 26, 25), page);
     button->SetCaption(u"6");
     button->SetFont(Font{u"Webdings", 11, kRegular});
@@ -157,6 +163,51 @@ TEST(WindowTest, SwatchPaintsAtOnceAndPictureAreaKeepsItsDrawing) {
 #endif
 }
 
+TEST(WindowTest, DraggingAChildButtonFollowsThePointerUnderCapture) {
+  SampleForm s;
+  Button& thumb = s.Add<Button>(Rect::FromBounds(0, 0, 15, 15), s.swatch);
+  bool dragging = false;
+  int grab = 0;
+  std::vector<int> lefts;
+  thumb.onMouseDown = [&](MouseButton, uint8_t, int x, int) {
+    thumb.SetCapture();
+    dragging = true;
+    grab = x;
+  };
+  thumb.onMouseMove = [&](uint8_t, int x, int) {
+    if (!dragging) return;
+    const int left = std::clamp(thumb.Bounds().left + x - grab, 0, 41 - 15);
+    thumb.MoveTo(left, 0);
+    lefts.push_back(left);
+  };
+  thumb.onMouseUp = [&](MouseButton, uint8_t, int, int) {
+    thumb.ReleaseCapture();
+    dragging = false;
+  };
+  s.form->Show();
+
+  thumb.MouseDown(MouseButton::Right, 5, 5);
+  EXPECT_TRUE(thumb.HasCapture());
+  thumb.MouseMove(9, 5);    // grabbed point 4 to the right
+  thumb.MouseMove(-40, 5);  // past the left end
+  thumb.MouseMove(500, 5);  // past the right end
+  thumb.MouseUp(MouseButton::Right, 500, 5);
+  EXPECT_FALSE(thumb.HasCapture());
+  thumb.MouseMove(3, 5);  // no longer dragging
+  EXPECT_EQ(lefts, (std::vector<int>{4, 0, 26}));
+  EXPECT_EQ(thumb.Bounds().left, 26);
+#ifdef _WIN32
+  if (PeersEnabled()) {
+    HWND hwnd = static_cast<HWND>(thumb.Handle());
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 26);
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
+#endif
+}
+
 #ifdef _WIN32
 Rect ClientRectOf(const Control& c) {
   RECT r;
@@ -216,8 +267,34 @@ TEST(RealWindowTest, WindowsMatchTheControls) {
   EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
 
   PumpMessages(100);
+  {
+    HWND list = static_cast<HWND>(s.list->Handle());
+    HDC dc = GetDC(list);
+    EXPECT_EQ(GetPixel(dc, 10, 10), 0x00FFFFu);  // drawn off-screen, then copied
+    EXPECT_EQ(GetPixel(dc, 10, 30), 0xFF0000u);
+    ReleaseDC(list, dc);
+  }
   EXPECT_TRUE(SaveScreenshot(*s.form, platform::ExecutableFolder() + u"toolkit_sample.bmp"));
   EXPECT_FALSE(CaptureWindow(*s.form).Empty());
+}
+
+// The host's loop knows nothing of our windows; the hook still gives Tab its meaning.
+TEST(RealWindowTest, TabMovesTheFocusInAModelessFormUnderAForeignLoop) {
+  if (!PeersEnabled()) GTEST_SKIP();
+  SampleForm s;
+  s.form->Show();
+  s.check->Focus();
+  HWND check = static_cast<HWND>(s.check->Handle());
+  ASSERT_EQ(GetFocus(), check);
+  PostMessageW(check, WM_KEYDOWN, VK_TAB, 0x000F0001);
+  PostMessageW(check, WM_KEYUP, VK_TAB, 0xC00F0001);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  EXPECT_EQ(GetFocus(), static_cast<HWND>(s.spin->Handle()));
+  EXPECT_TRUE(s.spin->Focused());
 }
 
 TEST(RealWindowTest, ModalShowDisablesTheOtherWindows) {

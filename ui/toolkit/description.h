@@ -136,6 +136,10 @@ class ControlSpec {
     static_assert(std::is_base_of_v<ListBox, T>, "MultiSelect needs a list box");
     return Init([](T& c) { c.SetMultiSelect(true); });
   }
+  ControlSpec& DoubleBuffered() {
+    static_assert(std::is_base_of_v<ListBox, T>, "DoubleBuffered needs a list box");
+    return Init([](T& c) { c.SetDoubleBuffered(true); });
+  }
   // Anything else a custom kind needs at creation (a palette picture, a maximum).
   ControlSpec& Init(std::function<void(T&)> init) {
     desc_.initial.push_back([init](F&, Control& c) { init(static_cast<T&>(c)); });

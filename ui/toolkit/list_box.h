@@ -34,6 +34,9 @@ class ListBox : public Control {
   void SetItemHeight(int height) { itemHeight_ = height; }
   bool MultiSelect() const { return multiSelect_; }
   void SetMultiSelect(bool multi) { multiSelect_ = multi; }
+  // Items are drawn off-screen first, so a repaint does not flicker.
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
 
   int Count() const { return static_cast<int>(items_.size()); }
   const std::u16string& ItemText(int index) const { return items_.at(index).text; }
@@ -87,6 +90,7 @@ class ListBox : public Control {
   int current_ = -1;
   int itemHeight_ = 16;
   bool multiSelect_ = false;
+  bool doubleBuffered_ = false;
 };
 
 }  // namespace toolkit

@@ -440,18 +440,21 @@ class ListBoxPeer : public WindowPeer {
 
   void OnDrawItem(const DRAWITEMSTRUCT& item) override {
     if (static_cast<int>(item.itemID) < 0 || static_cast<int>(item.itemID) >= list_.Count()) return;
-    GdiCanvas canvas(item.hDC);
     DrawItemEvent e;
     e.index = static_cast<int>(item.itemID);
     e.rect = Rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
     e.selected = (item.itemState & ODS_SELECTED) != 0;
     e.focused = (item.itemState & ODS_FOCUS) != 0;
-    canvas.SetFont(list_.GetFont());
-    if (list_.onDrawItem) {
-      list_.onDrawItem(list_, canvas, e);
-    } else {
-      canvas.FillRect(e.rect, Brush{Brush::Style::Solid, SystemColor(SysColor::Window)});
+    if (!list_.DoubleBuffered()) {
+      DrawItem(item.hDC, e);
+      return;
     }
+    // Drawn at the item's own coordinates on a surface shifted to the item.
+    Surface buffer(e.rect.Width(), e.rect.Height());
+    SetViewportOrgEx(buffer.Dc(), -e.rect.left, -e.rect.top, nullptr);
+    DrawItem(buffer.Dc(), e);
+    BitBlt(item.hDC, e.rect.left, e.rect.top, e.rect.Width(), e.rect.Height(), buffer.Dc(),
+           e.rect.left, e.rect.top, SRCCOPY);
   }
 
   bool Perform(const UserAction& action) override {
@@ -504,6 +507,16 @@ class ListBoxPeer : public WindowPeer {
   }
 
  private:
+  void DrawItem(HDC dc, const DrawItemEvent& e) {
+    GdiCanvas canvas(dc);
+    canvas.SetFont(list_.GetFont());
+    if (list_.onDrawItem) {
+      list_.onDrawItem(list_, canvas, e);
+    } else {
+      canvas.FillRect(e.rect, Brush{Brush::Style::Solid, SystemColor(SysColor::Window)});
+    }
+  }
+
   void ShowSelection() {
     const int current = list_.ItemIndex();
     if (!list_.MultiSelect()) {
