@@ -38,7 +38,9 @@ Control::Control(Kind kind) : kind_(kind) {}
 
 Control::~Control() {
   if (gCaptured == this) gCaptured = nullptr;
-  if (Form* form = OwnerForm(); form && form != this) form->Forget(this);
+  // A form is no longer a Form here; its children forget nothing.
+  if (kind_ != Kind::Form)
+    if (Form* form = OwnerForm()) form->Forget(this);
   for (Control* child : children_) child->parent_ = nullptr;
   peer_.reset();
   if (parent_) {

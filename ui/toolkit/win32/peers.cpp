@@ -286,7 +286,7 @@ class ButtonPeer : public WindowPeer {
     const Kind kind = control.GetKind();
     const wchar_t* className = kind == Kind::Label ? L"STATIC" : L"BUTTON";
     DWORD style = kChild | VisibleStyle() | TabStopStyle();
-    if (kind == Kind::Label) style |= SS_LEFT | SS_NOPREFIX;
+    if (kind == Kind::Label) style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
     if (kind == Kind::Button) style |= BS_PUSHBUTTON;
     if (kind == Kind::CheckBox) style |= BS_CHECKBOX;  // the model decides the state
     Create(className, style, 0, ParentHandle(), control.Bounds());
