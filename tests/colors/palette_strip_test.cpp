@@ -91,7 +91,7 @@ TEST(PaletteStrip, PushingPastAnEndKeepsTheThumbThereAndReportsOnEveryMove) {
     const uint32_t l = c.leftEnd;
     EXPECT_EQ(s.reports, (std::vector<uint32_t>{r, r, r, l, l, l}));
     if (toolkit::PeersEnabled()) {
-      EXPECT_EQ(colors_test::RealLeft(s.Thumb()), 0);
+      EXPECT_EQ(colors_test::RealBounds(s.Thumb()).left, 0);
     }
   }
 }
@@ -111,7 +111,7 @@ TEST(PaletteStrip, AnyButtonDragsWithTheMouseCapturedAndReleasingEndsTheDrag) {
     s.Thumb().MouseMove(13, 5);  // the grabbed point stays under the pointer
     EXPECT_EQ(s.Left(), start + 10);
     if (real) {
-      EXPECT_EQ(colors_test::RealLeft(s.Thumb()), start + 10);
+      EXPECT_EQ(colors_test::RealBounds(s.Thumb()).left, start + 10);
     }
     s.Thumb().MouseUp(button, 3, 5);
     EXPECT_FALSE(s.strip.ButtonDown());

@@ -15,12 +15,16 @@ uint32_t ScreenPixel(const toolkit::Control& control, int x, int y) {
   return pixel;
 }
 
-int RealLeft(const toolkit::Control& control) {
+toolkit::Rect RealBounds(const toolkit::Control& control) {
   HWND window = static_cast<HWND>(control.Handle());
   RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r.left;
+  if (!control.Parent()) {
+    GetClientRect(window, &r);
+  } else {
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  }
+  return toolkit::Rect{r.left, r.top, r.right, r.bottom};
 }
 
 toolkit::Rect ItemRectOf(const toolkit::ListBox& list, int index) {
@@ -37,8 +41,8 @@ bool HasRealCapture(const toolkit::Control& control) {
 uint32_t ScreenPixel(const toolkit::Control&, int, int) {
   return 0xFFFFFFFF;
 }
-int RealLeft(const toolkit::Control&) {
-  return -1;
+toolkit::Rect RealBounds(const toolkit::Control&) {
+  return toolkit::Rect{};
 }
 toolkit::Rect ItemRectOf(const toolkit::ListBox& list, int index) {
   return list.ItemRect(index);

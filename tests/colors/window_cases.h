@@ -28,8 +28,9 @@ inline const WindowCase kWindows[] = {
 
 // A pixel of the control's window as the screen shows it; real windows only.
 uint32_t ScreenPixel(const toolkit::Control& control, int x, int y);
-// The thumb's left as its real window sits on the strip; real windows only.
-int RealLeft(const toolkit::Control& control);
+// Where the control's real window sits in its parent's client area (a form:
+// its client size); real windows only.
+toolkit::Rect RealBounds(const toolkit::Control& control);
 // An item's rectangle in the list's client area, from the real list box when
 // there is one.
 toolkit::Rect ItemRectOf(const toolkit::ListBox& list, int index);
