@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
       libbenchmark-dev zlib1g-dev g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
-      wine wine32:i386 xvfb xauth imagemagick python3)
+      wine wine32:i386 fonts-wine xvfb xauth imagemagick python3)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -17,6 +17,12 @@ wine_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >"$WINEPREFIX.boot.log" 2>&1 || true
   fi
+  # Wine's own Tahoma (fonts-wine) is not on fontconfig's path: the windows'
+  # font is found only in the prefix's Fonts folder.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d "$fonts" ] && [ ! -f "$fonts/tahoma.ttf" ] && [ -f /usr/share/wine/fonts/tahoma.ttf ]; then
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+  fi
   wineserver -p >/dev/null 2>&1 || true
 }
 

@@ -167,7 +167,9 @@ TEST_F(SettingsFormTest, WindowAndControlsAreLaidOutAsDescribed) {
     if (toolkit::PeersEnabled()) {
       ShowPageOf(*c);
       EXPECT_EQ(RealBounds(*c), p.bounds);
-      if (!p.caption.empty()) EXPECT_EQ(WindowText(*c), p.caption);
+      if (!p.caption.empty()) {
+        EXPECT_EQ(WindowText(*c), p.caption);
+      }
     }
 #endif
   }
