@@ -11,6 +11,7 @@ class TColorListForm : public TPaletteListForm {
  public:
   TColorListForm();
 
+  // This window's names for the shared controls.
   toolkit::Label*& CurColorLbl = CurLbl;
   TColorChooser*& ColorChooser = Chooser;
   TColorIcon*& ColorIcon = Icon;

@@ -11,6 +11,7 @@ class TIntensityListForm : public TPaletteListForm {
  public:
   TIntensityListForm();
 
+  // This window's names for the shared controls.
   toolkit::Label*& CurIntensityLbl = CurLbl;
   TColorChooser*& IntensityChooser = Chooser;
   TColorIcon*& IntensityIcon = Icon;
