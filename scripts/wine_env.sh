@@ -16,6 +16,9 @@ wine_start() {
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >"$WINEPREFIX.boot.log" 2>&1 || true
+    # No window manager runs under Xvfb: unmanaged windows show and hide at once.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX.boot.log" 2>&1 || true
+    wineserver -w
   fi
   # Wine's own Tahoma (fonts-wine) is not on fontconfig's path: the windows'
   # font is found only in the prefix's Fonts folder.
