@@ -58,9 +58,17 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
   return entry;
 }
 
-void AddSkinItem(SkinItems& items, const std::u16string& name) {
+void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
+  if (made) {
+    const auto found = made->find(name);
+    if (found != made->end()) {
+      items.Append(kSkinItemText, found->second);
+      return;
+    }
+  }
   SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
   if (entry) std::copy(name.begin(), name.end(), entry->FileName);
+  if (made) made->emplace(name, entry);
   items.Append(kSkinItemText, std::move(entry));
 }
 

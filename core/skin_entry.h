@@ -2,6 +2,7 @@
 // per skin and then only referred to by the rows of the skin lists.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -66,9 +67,15 @@ class SkinItemVector : public SkinItems {
 // different skin.
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name);
 
+// Entries already made during one load of the lists, by name.
+using SkinEntryCache = std::map<std::u16string, SkinEntryRef>;
+
 // Makes the entry for name through the library-wide skins service, records the
 // name as its FileName and appends a "SkinName" row with it (or with none).
-void AddSkinItem(SkinItems& items, const std::u16string& name);
+// With a cache, a name met before reuses its entry: a list naming one skin
+// thousands of times asks the player once, and a refused built-in skin is
+// reported once.
+void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made = nullptr);
 
 // A text field up to its NUL.
 std::u16string EntryText(const char16_t (&field)[kSkinTextCapacity]);

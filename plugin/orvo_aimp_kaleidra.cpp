@@ -115,6 +115,12 @@ host::HRESULT HOST_STDCALL TAIMPKaleidra::Initialize(host::IAIMPCoreUnit* coreUn
     PluginActive = true;
     return 0;
   } catch (...) {
+    // Leave the player as if the plug-in had not started.
+    try {
+      DestroyWindows();
+      UnregisterMenuCommand();
+    } catch (...) {
+    }
     return 1;
   }
 }

@@ -1,13 +1,137 @@
 #include "plugin_windows.h"
 
+#include <map>
+#include <vector>
+
+#include "core/skin_entry.h"
+#include "platform/ini_int.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "plugin/selection_lists.h"
+#include "plugin/settings_file.h"
+#include "plugin/write_error.h"
+#include "ui/ColorListFrm.h"
+#include "ui/IntensityListFrm.h"
+#include "ui/kaleidra_settings.h"
+#include "ui/skinlistfrm.h"
+
 namespace kaleidra {
 
-void CreateWindows() {}
-void LoadSettings() {}
-msaver::SettingsView CurrentSettings() {
-  return {};
+namespace {
+
+void AppendColors(toolkit::ListBox& list, const TPaletteListForm& form,
+                  const std::vector<int32_t>& indices) {
+  for (const int32_t index : indices) list.AddItem(platform::ToDecimal(form.ColorFromIndex(index)));
 }
-void ShowSettingsWindow() {}
-void SaveAndDestroyWindows() {}
+
+std::vector<int32_t> IndicesOf(const toolkit::ListBox& list, const TPaletteListForm& form) {
+  std::vector<int32_t> indices;
+  for (int i = 0; i < list.Count(); ++i) {
+    const auto color = static_cast<uint32_t>(platform::ParseIniInt(list.ItemText(i), 0));
+    indices.push_back(form.GetIndexFromColor(color));
+  }
+  return indices;
+}
+
+void LoadSelectionLists() {
+  const SelectionLists lists = ReadSelectionListsFile(msaver::ListsFilePath());
+  msaver::SkinEntryCache entries;
+  for (const std::u16string& name : lists.skinNames)
+    msaver::AddSkinItem(*SkinListForm->SelSkinList, name, &entries);
+  AppendColors(*ColorListForm->ColorsList, *ColorListForm, lists.colorIndices);
+  AppendColors(*IntensityListForm->IntensitiesList, *IntensityListForm, lists.intensityIndices);
+}
+
+void SaveSelectionLists() {
+  SelectionLists lists;
+  const TSkinListBox& skins = *SkinListForm->SelSkinList;
+  for (int i = 0; i < skins.Count(); ++i) {
+    const msaver::SkinEntryRef& entry = skins.Entry(i);
+    lists.skinNames.push_back(entry ? msaver::EntryText(entry->FileName) : u"");
+  }
+  SkinListForm->ReleaseSelectionEntries();
+  lists.colorIndices = IndicesOf(*ColorListForm->ColorsList, *ColorListForm);
+  lists.intensityIndices = IndicesOf(*IntensityListForm->IntensitiesList, *IntensityListForm);
+  WriteSelectionListsFile(msaver::ListsFilePath(), lists);
+}
+
+void ClearFlagsOfEmptyLists() {
+  if (SkinListForm->SelSkinList->Count() == 0) AllowMySkins = false;
+  if (ColorListForm->ColorsList->Count() == 0) AllowMyColors = false;
+  if (IntensityListForm->IntensitiesList->Count() == 0) AllowMyIntensities = false;
+}
+
+template <class F>
+void CloseAndDestroy(std::unique_ptr<F>& form) {
+  if (!form) return;
+  if (form->IsShown()) form->Close();
+  form->Destroy();
+  form.reset();
+}
+
+// A failed save must not reach the player; the user is told which file could
+// not be written once the windows are gone.
+void ReportWriteFailure(const WriteError& error) {
+  platform::MessageBoxCall box;
+  box.text = error.Text();
+  box.hasCaption = true;
+  box.caption = u"AIMP Kaleidra";
+  box.flags = platform::kMbIconError;
+  platform::ShowMessageBox(box);
+}
+
+}  // namespace
+
+void CreateWindows() {
+  SettingsForm = std::make_unique<TSettingsForm>();
+  SkinListForm = std::make_unique<TSkinListForm>();
+  ColorListForm = std::make_unique<TColorListForm>();
+  IntensityListForm = std::make_unique<TIntensityListForm>();
+}
+
+void LoadSettings() {
+  LoadSettingsFile(*SettingsForm);
+  LoadSelectionLists();
+}
+
+msaver::SettingsView CurrentSettings() {
+  return SettingsForm ? SettingsForm->View() : msaver::SettingsView{};
+}
+
+void ShowSettingsWindow() {
+  if (!SettingsForm) return;
+  SettingsForm->BringToFront();
+  SettingsForm->Show();
+}
+
+void DestroyWindows() {
+  CloseAndDestroy(IntensityListForm);
+  CloseAndDestroy(ColorListForm);
+  CloseAndDestroy(SkinListForm);
+  if (SettingsForm) {
+    SettingsForm->Hide();
+    SettingsForm->Destroy();
+    SettingsForm.reset();
+  }
+}
+
+void SaveAndDestroyWindows() {
+  std::vector<WriteError> failures;
+  if (SettingsForm && SkinListForm && ColorListForm && IntensityListForm) {
+    ClearFlagsOfEmptyLists();
+    try {
+      SaveSettingsFile(*SettingsForm);
+    } catch (const WriteError& e) {
+      failures.push_back(e);
+    }
+    try {
+      SaveSelectionLists();
+    } catch (const WriteError& e) {
+      failures.push_back(e);
+    }
+  }
+  DestroyWindows();
+  for (const WriteError& failure : failures) ReportWriteFailure(failure);
+}
 
 }  // namespace kaleidra

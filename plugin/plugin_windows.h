@@ -1,5 +1,5 @@
-// What the plug-in object asks of its windows and files. The windows do not
-// exist yet in this step; these keep the start-up and shut-down order in one place.
+// What the plug-in object asks of its windows and files: the start-up and
+// shut-down order in one place.
 #pragma once
 
 #include "core/msaver.h"
@@ -11,6 +11,9 @@ void LoadSettings();
 msaver::SettingsView CurrentSettings();
 void ShowSettingsWindow();
 // Finalize's work before the menu command is removed: flags, files, windows.
+// A failed write is shown to the user, never passed on.
 void SaveAndDestroyWindows();
+// Without saving: an Initialize that failed half-way.
+void DestroyWindows();
 
 }  // namespace kaleidra

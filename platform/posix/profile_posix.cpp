@@ -3,6 +3,8 @@
 // and key of a name win, writes replace a value in place and create the file,
 // section or key on demand, everything else in the file is kept. A file that
 // starts with the UTF-16LE byte-order mark is read and written as UTF-16.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -35,7 +37,13 @@ std::u16string Trim(const std::u16string& s) {
   return s.substr(b, e - b);
 }
 
+bool IsRegularFileOrMissing(const std::u16string& path) {
+  struct stat st {};
+  return stat(NativePath(path).c_str(), &st) != 0 || S_ISREG(st.st_mode);
+}
+
 bool LoadProfile(const std::u16string& path, ProfileLines& profile) {
+  if (!IsRegularFileOrMissing(path)) return false;
   std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) return false;
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -79,6 +87,7 @@ bool SaveProfile(const std::u16string& path, const ProfileLines& profile) {
   } else {
     bytes = ToUtf8(text);
   }
+  if (!IsRegularFileOrMissing(path)) return false;
   std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -81,3 +81,15 @@ TEST_F(Profile, LongValuesAreCutAt2047Characters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileOnAFolder, ReadsFallbackAndRefusesWrites) {
+  fixture::PlayerFolder folder;
+  folder.MakeFolder("Plugins\\dir.ini");
+  const auto path = folder.Path("Plugins\\dir.ini");
+  EXPECT_EQ(platform::ReadProfileText(path, u"S", u"K", u"d"), u"d");
+  EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"K", u"v"));
+}
+
+}  // namespace
