@@ -20,12 +20,14 @@ wine_start() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX.boot.log" 2>&1 || true
     wineserver -w
   fi
-  # Wine's own Tahoma (fonts-wine) is not on fontconfig's path: the windows'
-  # font is found only in the prefix's Fonts folder.
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  if [ -d "$fonts" ] && [ ! -f "$fonts/tahoma.ttf" ] && [ -f /usr/share/wine/fonts/tahoma.ttf ]; then
-    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
-  fi
+  # Wine's own Tahoma and Webdings (fonts-wine) are not on fontconfig's path:
+  # the windows' fonts are found only in the prefix's Fonts folder.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  for font in tahoma.ttf tahomabd.ttf webdings.ttf; do
+    if [ -d "$fonts" ] && [ ! -f "$fonts/$font" ] && [ -f "/usr/share/wine/fonts/$font" ]; then
+      cp "/usr/share/wine/fonts/$font" "$fonts/"
+    fi
+  done
   wineserver -p >/dev/null 2>&1 || true
 }
 

@@ -34,10 +34,14 @@ Size HostBitmapSize(void* handle) {
 namespace win32 {
 
 FontObject MakeFont(const Font& font) {
+  // A symbol font's glyphs sit in its symbol character set only.
+  const bool symbol =
+      font.face == u"Webdings" || font.face == u"Wingdings" || font.face == u"Marlett";
   return FontObject(CreateFontW(-font.height, 0, 0, 0, (font.style & kBold) ? FW_BOLD : FW_NORMAL,
                                 (font.style & kItalic) != 0, (font.style & kUnderline) != 0, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.face)));
+                                symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                Wide(font.face)));
 }
 
 BrushObject MakeBrush(const Brush& brush) {
