@@ -171,6 +171,7 @@ void HOST_STDCALL MenuCommandClick(int32_t, int32_t) {
 }
 
 void ReleaseServices() {
+  ReleaseRetiredWindows();
   SkinsService.Reset();
   MenuService.Reset();
 }

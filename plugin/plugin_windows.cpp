@@ -14,6 +14,7 @@
 #include "ui/IntensityListFrm.h"
 #include "ui/kaleidra_settings.h"
 #include "ui/skinlistfrm.h"
+#include "ui/toolkit/lifetime.h"
 
 namespace kaleidra {
 
@@ -61,12 +62,36 @@ void ClearFlagsOfEmptyLists() {
   if (IntensityListForm->IntensitiesList->Count() == 0) AllowMyIntensities = false;
 }
 
+// The player may stop the plug-in from inside a selection window's modal loop.
+// The loop, the button that opened it and their windows are still on the
+// stack then, so the windows are only hidden and retired; they are destroyed
+// once no loop runs (the next start, or the library's unload).
+std::vector<std::unique_ptr<toolkit::Form>>& Retired() {
+  static std::vector<std::unique_ptr<toolkit::Form>> forms;
+  return forms;
+}
+
+void DestroyRetired() {
+  if (toolkit::ModalLoopRunning()) return;
+  for (auto& form : Retired()) form->Destroy();
+  Retired().clear();
+}
+
+template <class F>
+void DestroyOrRetire(std::unique_ptr<F>& form) {
+  if (toolkit::ModalLoopRunning()) {
+    Retired().push_back(std::move(form));
+    return;
+  }
+  form->Destroy();
+  form.reset();
+}
+
 template <class F>
 void CloseAndDestroy(std::unique_ptr<F>& form) {
   if (!form) return;
   if (form->IsShown()) form->Close();
-  form->Destroy();
-  form.reset();
+  DestroyOrRetire(form);
 }
 
 // A failed save must not reach the player; the user is told which file could
@@ -83,6 +108,7 @@ void ReportWriteFailure(const WriteError& error) {
 }  // namespace
 
 void CreateWindows() {
+  DestroyRetired();
   SettingsForm = std::make_unique<TSettingsForm>();
   SkinListForm = std::make_unique<TSkinListForm>();
   ColorListForm = std::make_unique<TColorListForm>();
@@ -109,10 +135,15 @@ void DestroyWindows() {
   CloseAndDestroy(ColorListForm);
   CloseAndDestroy(SkinListForm);
   if (SettingsForm) {
+    SettingsForm->Timer.SetEnabled(false);
     SettingsForm->Hide();
-    SettingsForm->Destroy();
-    SettingsForm.reset();
+    DestroyOrRetire(SettingsForm);
   }
+}
+
+void ReleaseRetiredWindows() {
+  DestroyRetired();
+  toolkit::ShutdownToolkit();
 }
 
 void SaveAndDestroyWindows() {
@@ -131,6 +162,8 @@ void SaveAndDestroyWindows() {
     }
   }
   DestroyWindows();
+  // The player may unload the library right after: no hook or class may stay.
+  if (Retired().empty()) toolkit::ShutdownToolkit();
   for (const WriteError& failure : failures) ReportWriteFailure(failure);
 }
 

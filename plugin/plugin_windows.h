@@ -15,5 +15,7 @@ void ShowSettingsWindow();
 void SaveAndDestroyWindows();
 // Without saving: an Initialize that failed half-way.
 void DestroyWindows();
+// Deletes windows whose deletion waited for a modal loop to end.
+void ReleaseRetiredWindows();
 
 }  // namespace kaleidra

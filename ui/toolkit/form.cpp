@@ -49,11 +49,23 @@ void Form::Show() {
   SetShown(true);
 }
 
+namespace {
+int gModalLoops = 0;
+}  // namespace
+
+bool ModalLoopRunning() {
+  return gModalLoops > 0;
+}
+
 void Form::ShowModal() {
   Create();
   if (shown_) return;
   modal_ = true;
   SetShown(true);
+  struct LoopCount {
+    LoopCount() { ++gModalLoops; }
+    ~LoopCount() { --gModalLoops; }
+  } counting;
   backend::RunModal(*this);
 }
 

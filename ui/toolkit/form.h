@@ -89,6 +89,11 @@ class Form : public Control {
   std::vector<std::unique_ptr<Control>> owned_;
 };
 
+// True while a modal show runs its own message loop further up the stack: a
+// form must not be deleted then, since the loop (and whatever opened it) still
+// refers to it.
+bool ModalLoopRunning();
+
 namespace backend {
 // Runs a modal loop for the form's real window; false when it has none.
 bool RunModal(Form& form);

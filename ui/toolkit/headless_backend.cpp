@@ -27,6 +27,7 @@ Size ScreenSize() {
 
 void EnableDialogKeys(Form&, bool) {}
 void RemoveDialogKeyHook() {}
+void ShutdownToolkit() {}
 bool DialogKeyHookInstalled() {
   return false;
 }

@@ -52,4 +52,9 @@ bool DialogKeyHookInstalled() {
   return gHook != nullptr;
 }
 
+void ShutdownToolkit() {
+  RemoveDialogKeyHook();
+  win32::UnregisterClasses();
+}
+
 }  // namespace toolkit

@@ -1,0 +1,133 @@
+// The user's lists from the file into the windows at start and back at stop.
+#include <gtest/gtest.h>
+
+#include "core/skin_entry.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "plugin/orvo_aimp_kaleidra.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/fixture.h"
+#include "ui/ColorListFrm.h"
+#include "ui/IntensityListFrm.h"
+#include "ui/kaleidra_settings.h"
+#include "ui/skinlistfrm.h"
+
+namespace {
+
+const char* kLists = "Plugins\\orvo_aimp_kaleidrap.ini";
+const char* kSettings = "Plugins\\orvo_aimp_kaleidra.ini";
+
+class ListsThroughPlugin : public ::testing::Test {
+ protected:
+  ListsThroughPlugin() {
+    core.skins.skins[u""] = {u"Player", u"Standard", u"Built in", nullptr};
+    core.skins.skins[u"a.acs2"] = {u"Ann", u"Aqua", u"", nullptr};
+    folder.Write("Skins\\a.acs2", "");
+    kaleidra::QueryAddon3(&plugin);
+  }
+  ~ListsThroughPlugin() override {
+    plugin->Finalize();
+    plugin->Release();
+    kaleidra::ReleaseServices();
+  }
+  std::u16string Value(const char* file, const char16_t* section, const std::u16string& key) {
+    return platform::ReadProfileText(folder.Path(file), section, key, u"<none>");
+  }
+  void Start() { ASSERT_EQ(plugin->Initialize(&core), 0); }
+
+  fixture::PlayerFolder folder;
+  fixture::MessageBoxRecorder boxes;
+  fixture::FakeCoreUnit core;
+  host::IAIMPAddonPlugin* plugin = nullptr;
+};
+
+TEST_F(ListsThroughPlugin, LoadThenSaveKeepsNamesAndMapsIndices) {
+  folder.Write(kLists,
+               "[Skins]\r\nCount=4\r\nSkinName1=a.acs2\r\nSkinName2=gone.acs2\r\nSkinName3=\r\n"
+               "SkinName4=a.acs2\r\n"
+               "[Colors]\r\nCount=3\r\nColorID1=0\r\nColorID2=100\r\nColorID3=250\r\n"
+               "[Intensities]\r\nCount=2\r\nIntensityID1=50\r\nIntensityID2=-1\r\n");
+  Start();
+  const auto& skins = *kaleidra::SkinListForm->SelSkinList;
+  ASSERT_EQ(skins.Count(), 4);
+  EXPECT_EQ(skins.Entry(1), nullptr) << "the player refuses gone.acs2";
+  EXPECT_EQ(skins.Entry(0), skins.Entry(3)) << "one entry per name in a load";
+  EXPECT_EQ(msaver::EntryText(skins.Entry(2)->Name), u"Standard");
+  const auto& colors = *kaleidra::ColorListForm->ColorsList;
+  ASSERT_EQ(colors.Count(), 3);
+  EXPECT_EQ(colors.ItemText(0), u"0");                           // black
+  EXPECT_EQ(colors.ItemText(1), platform::ToDecimal(0xFCFF00));  // (0, 255, 252)
+  EXPECT_EQ(kaleidra::IntensityListForm->IntensitiesList->Count(), 2);
+
+  ASSERT_EQ(plugin->Finalize(), 0);
+  EXPECT_EQ(Value(kLists, u"Skins", u"SkinName1"), u"a.acs2");
+  EXPECT_EQ(Value(kLists, u"Skins", u"SkinName2"), u"") << "a refused skin is saved empty";
+  EXPECT_EQ(Value(kLists, u"Skins", u"SkinName3"), u"");
+  EXPECT_EQ(Value(kLists, u"Skins", u"SkinName4"), u"a.acs2");
+  // Index 100 lands on the second of a repeated pair and comes back one lower.
+  EXPECT_EQ(Value(kLists, u"Colors", u"ColorID2"), u"99");
+  EXPECT_EQ(Value(kLists, u"Colors", u"ColorID3"), u"199");
+  EXPECT_EQ(Value(kLists, u"Intensities", u"IntensityID1"), u"50");
+  EXPECT_EQ(Value(kLists, u"Intensities", u"IntensityID2"), u"0");
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(ListsThroughPlugin, SameSkinAddedThriceIsSavedThriceAndReleased) {
+  Start();
+  auto& form = *kaleidra::SkinListForm;
+  form.SkinList->ClickItem(1);  // a.acs2, after the built-in skin
+  for (int i = 0; i < 3; ++i) form.AddBtnClick();
+  ASSERT_EQ(form.SelSkinList->Count(), 3);
+  std::weak_ptr<msaver::SkinEntry> entry = form.SelSkinList->Entry(0);
+  kaleidra::IntensityListForm->AddBtnClick();  // black, which the brightness strip lacks
+  ASSERT_EQ(plugin->Finalize(), 0);
+  EXPECT_TRUE(entry.expired());
+  EXPECT_EQ(Value(kLists, u"Skins", u"Count"), u"3");
+  EXPECT_EQ(Value(kLists, u"Skins", u"SkinName3"), u"a.acs2");
+  EXPECT_EQ(Value(kLists, u"Intensities", u"IntensityID1"), u"-1");
+  EXPECT_EQ(Value(kLists, u"Colors", u"Count"), u"<none>");
+}
+
+TEST_F(ListsThroughPlugin, EmptyListsClearTheirFlagsAtStop) {
+  folder.Write(kSettings,
+               "[Main]\r\nRandomColor=1\r\nRandomIntensity=1\r\nRandomSkin=1\r\n"
+               "AllowMyColors=1\r\nAllowMyIntensities=1\r\nAllowMySkins=1\r\n");
+  folder.Write(kLists, "[Colors]\r\nCount=1\r\nColorID1=5\r\n");
+  Start();
+  EXPECT_TRUE(kaleidra::AllowMyColors && kaleidra::AllowMyIntensities && kaleidra::AllowMySkins);
+  ASSERT_EQ(plugin->Finalize(), 0);
+  EXPECT_EQ(Value(kSettings, u"Main", u"AllowMyColors"), u"1");
+  EXPECT_EQ(Value(kSettings, u"Main", u"AllowMyIntensities"), u"0");
+  EXPECT_EQ(Value(kSettings, u"Main", u"AllowMySkins"), u"0");
+}
+
+TEST_F(ListsThroughPlugin, FailedWritesAreShownAndTheStopCompletes) {
+  const std::string lists = "[Skins]\r\nCount=1\r\nSkinName1=a.acs2\r\n";
+  folder.Write(kLists, lists);
+  Start();
+  folder.MakeFolder(kSettings);                     // cannot be written
+  folder.MakeFolder(std::string(kLists) + ".new");  // nor can the new lists file
+  ASSERT_EQ(plugin->Finalize(), 0);
+  EXPECT_FALSE(kaleidra::PluginActive);
+  EXPECT_EQ(kaleidra::SettingsForm, nullptr);
+  EXPECT_EQ(kaleidra::SkinListForm, nullptr);
+  EXPECT_EQ(core.menu.removed.size(), 1u);
+  EXPECT_EQ(folder.Read(kLists), lists);
+  ASSERT_EQ(boxes.calls.size(), 2u);
+  EXPECT_EQ(boxes.calls[0].text, u"Unable to write to " + folder.Path(kSettings));
+  EXPECT_EQ(boxes.calls[1].text, u"Unable to write to " + folder.Path(kLists));
+  EXPECT_EQ(boxes.calls[1].caption, u"AIMP Kaleidra");
+  EXPECT_EQ(boxes.calls[1].flags, platform::kMbIconError);
+}
+
+TEST_F(ListsThroughPlugin, AbsurdCountWithRefusedBuiltInSkinWarnsOnce) {
+  core.skins.refused.insert(u"");
+  folder.Write(kLists, "[Skins]\r\nCount=2147483647\r\n");
+  Start();
+  EXPECT_EQ(kaleidra::SkinListForm->SelSkinList->Count(), msaver::kMaxListCount);
+  // One box from the skin list's own built-in row, one from the whole load.
+  EXPECT_EQ(boxes.calls.size(), 2u);
+  EXPECT_LE(core.skins.infoRequests.size(), 3u);
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+// The player stopping the plug-in while a selection window runs its modal loop
+// (real windows only: headless, a modal show returns at once).
+#ifdef _WIN32
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "plugin/orvo_aimp_kaleidra.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/fixture.h"
+#include "ui/kaleidra_settings.h"
+#include "ui/skinlistfrm.h"
+#include "ui/toolkit/handles.h"
+
+namespace {
+
+host::IAIMPAddonPlugin* gPlugin = nullptr;
+host::HRESULT gFinalizeResult = -1;
+
+void CALLBACK StopFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gFinalizeResult = gPlugin->Finalize();
+}
+
+TEST(StopInsideModalLoop, WindowsGoOnlyAfterTheLoopHasEnded) {
+  fixture::PlayerFolder folder;
+  fixture::MessageBoxRecorder boxes;
+  fixture::FakeCoreUnit core;
+  core.skins.skins[u""] = {u"Player", u"Standard", u"", nullptr};
+  ASSERT_EQ(kaleidra::QueryAddon3(&gPlugin), -1);
+  ASSERT_EQ(gPlugin->Initialize(&core), 0);
+  ASSERT_EQ(gPlugin->ShowSettingsDialog(nullptr), 0);
+
+  SetTimer(nullptr, 0, 100, &StopFromInsideTheLoop);
+  kaleidra::SettingsForm->SkinSelBtn->Click();  // returns when the modal loop ends
+
+  EXPECT_EQ(gFinalizeResult, 0);
+  EXPECT_FALSE(kaleidra::PluginActive);
+  EXPECT_EQ(kaleidra::SkinListForm, nullptr);
+  EXPECT_EQ(kaleidra::SettingsForm, nullptr);
+  EXPECT_TRUE(folder.Exists("Plugins\\orvo_aimp_kaleidra.ini"));
+  gPlugin->Release();
+  kaleidra::ReleaseServices();
+  EXPECT_EQ(toolkit::LiveHandles().user, 0);
+}
+
+}  // namespace
+#endif
