@@ -1,6 +1,8 @@
 // The log of every call between the stand-in and the plug-in, one UTF-8 line per call:
 //   Name(arg,arg,...) -> result key=value ...
 //   > script command      ! problem      # note
+// Call lines end with t=MILLISECONDS since the log was opened, so tests can time
+// what happens between calls.
 // Each line reaches the file when it is written, so a killed process leaves a complete log.
 #pragma once
 
@@ -20,6 +22,7 @@ class CallLog {
 
  private:
   FileHandle file_;
+  DWORD openedAt_ = 0;
   int problems_ = 0;
 };
 

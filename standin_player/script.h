@@ -15,7 +15,10 @@
 //   select INDEX [LIST]    clicks a list box item (LIST: 0-based among the
 //   dblclick INDEX [LIST]  window's list boxes, default 0)
 //   close [CAPTION]  the close box of the chosen (or named) window
+//   tab CAPTION      clicks the tab of this caption in the chosen window
 //   shot FILE        the chosen window as a BMP file
+// A message box of the process is answered with its default button and logged
+// as soon as it shows; no command runs inside its loop.
 #pragma once
 
 #include <string>

@@ -57,6 +57,9 @@ LRESULT CALLBACK ScriptRunner::WindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 void ScriptRunner::Tick() {
+  // A tick inside a message box's loop only answers the box: a command run there
+  // would run inside the plug-in call that showed it.
+  if (AnswerMessageBoxes()) return;
   if (done_ || static_cast<LONG>(GetTickCount() - resumeAt_) < 0) return;
   if (next_ >= commands_.size()) {
     done_ = true;
@@ -70,6 +73,21 @@ void ScriptRunner::Tick() {
   // Advance first: a modal loop inside this command ticks the next ones.
   ++next_;
   Run(command);
+}
+
+bool ScriptRunner::AnswerMessageBoxes() {
+  const std::vector<HWND> boxes = FindMessageBoxes();
+  if (boxes.empty()) return false;
+  const int others = PluginWindowCount() - static_cast<int>(boxes.size());
+  for (HWND box : boxes) {
+    const MessageBoxInfo info = DescribeMessageBox(box);
+    PressDefaultButton(box);
+    Log().Line("MessageBox(" + Quoted(info.text) + "," + Quoted(info.caption) +
+               ") -> closed icon=" + info.icon +
+               " owner=" + (info.owner ? Quoted(TextOf(info.owner)) : "none") +
+               " windows=" + std::to_string(others));
+  }
+  return true;
 }
 
 bool ScriptRunner::Ready(const Command& command) {
@@ -138,6 +156,20 @@ void ScriptRunner::RunUiCommand(const Command& command) {
     const bool saved = SaveScreenshot(window, command.args[0]);
     Log().Line(Call("Shot", command.args[0]) + (saved ? " -> saved" : " -> failed"));
     if (!saved) Log().Problem("screenshot failed");
+    return;
+  }
+  if (verb == "tab") {
+    const std::string call = Call("Tab", command.args[0]);
+    int index = -1;
+    HWND tabs = FindTab(window, command.args[0], &index);
+    const std::string why = tabs ? Unreachable(window, tabs) : "not found";
+    if (why.empty() && PostTabClick(tabs, index)) {
+      Log().Line(call + " -> posted");
+    } else {
+      Log().Line(call + " -> failed");
+      Log().Problem("tab " + Quoted(command.args[0]) + ": " +
+                    (why.empty() ? "no tab rectangle" : why));
+    }
     return;
   }
   if (verb == "select" || verb == "dblclick") {

@@ -27,6 +27,8 @@ class ScriptRunner {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Tick();
+  // True when a message box was showing: it is answered and logged.
+  bool AnswerMessageBoxes();
   // False while the command waits for something to appear.
   bool Ready(const Command& command);
   void Run(const Command& command);

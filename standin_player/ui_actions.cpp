@@ -1,5 +1,10 @@
 #include "standin_player/ui_actions.h"
 
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
 #include <vector>
 
 #include "standin_player/win_handles.h"
@@ -7,13 +12,6 @@
 namespace standin {
 
 namespace {
-
-std::wstring TextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-  return text;
-}
 
 std::wstring WithoutAccelerators(const std::wstring& text) {
   std::wstring out;
@@ -24,11 +22,18 @@ std::wstring WithoutAccelerators(const std::wstring& text) {
   return out;
 }
 
-bool IsListBox(HWND window) {
+bool HasClass(HWND window, const wchar_t* className) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
-  return lstrcmpiW(name, L"ListBox") == 0;
+  return lstrcmpiW(name, className) == 0;
 }
+
+bool IsListBox(HWND window) {
+  return HasClass(window, L"ListBox");
+}
+
+// Message boxes keep their text in a static of this id.
+constexpr int kMessageBoxTextId = 0xFFFF;
 
 struct ChildSearch {
   bool (*match)(HWND child, const std::wstring& wanted);
@@ -57,6 +62,47 @@ bool IsListBoxChild(HWND child, const std::wstring&) {
   return IsListBox(child);
 }
 
+bool IsTabControl(HWND child, const std::wstring&) {
+  return HasClass(child, WC_TABCONTROLW);
+}
+
+bool IsIconStatic(HWND child, const std::wstring&) {
+  return HasClass(child, L"Static") && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+}
+
+std::wstring TabCaption(HWND tabs, int index) {
+  wchar_t text[256] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 256;
+  return TabCtrl_GetItem(tabs, index, &item) ? std::wstring(text) : std::wstring();
+}
+
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM p) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid == GetCurrentProcessId() && IsWindowVisible(window) && HasClass(window, L"#32770") &&
+      GetDlgItem(window, kMessageBoxTextId))
+    reinterpret_cast<std::vector<HWND>*>(p)->push_back(window);
+  return TRUE;
+}
+
+// The system's shared icons, as a message box shows them.
+const char* IconName(HICON icon) {
+  if (!icon) return "none";
+  const struct {
+    const wchar_t* id;
+    const char* name;
+  } kIcons[] = {{IDI_HAND, "error"},
+                {IDI_EXCLAMATION, "warning"},
+                {IDI_ASTERISK, "information"},
+                {IDI_QUESTION, "question"}};
+  for (const auto& known : kIcons)
+    if (LoadIconW(nullptr, known.id) == icon) return known.name;
+  return "other";
+}
+
 struct TopSearch {
   const std::wstring* caption;
   HWND found;
@@ -74,6 +120,13 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM p) {
 
 }  // namespace
 
+std::wstring TextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
+
 HWND FindTopWindow(const std::wstring& caption) {
   TopSearch search{&caption, nullptr};
   EnumWindows(&MatchTopWindow, reinterpret_cast<LPARAM>(&search));
@@ -82,6 +135,8 @@ HWND FindTopWindow(const std::wstring& caption) {
 
 HWND FindControl(HWND window, const std::wstring& caption) {
   const auto found = Descendants(window, &HasCaption, WithoutAccelerators(caption));
+  for (HWND control : found)
+    if (IsWindowVisible(control)) return control;
   return found.empty() ? nullptr : found.front();
 }
 
@@ -127,6 +182,50 @@ bool PostItemClick(HWND list, int index, bool doubleClick) {
 
 void PostClose(HWND window) {
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+HWND FindTab(HWND window, const std::wstring& caption, int* index) {
+  for (HWND tabs : Descendants(window, &IsTabControl, std::wstring())) {
+    const int count = TabCtrl_GetItemCount(tabs);
+    for (int i = 0; i < count; ++i) {
+      if (WithoutAccelerators(TabCaption(tabs, i)) != caption) continue;
+      *index = i;
+      return tabs;
+    }
+  }
+  return nullptr;
+}
+
+bool PostTabClick(HWND tabs, int index) {
+  RECT item{};
+  if (!TabCtrl_GetItemRect(tabs, index, &item)) return false;
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(tabs, WM_LBUTTONUP, 0, at);
+  return true;
+}
+
+std::vector<HWND> FindMessageBoxes() {
+  std::vector<HWND> boxes;
+  EnumWindows(&CollectMessageBox, reinterpret_cast<LPARAM>(&boxes));
+  return boxes;
+}
+
+MessageBoxInfo DescribeMessageBox(HWND box) {
+  MessageBoxInfo info;
+  info.text = TextOf(GetDlgItem(box, kMessageBoxTextId));
+  info.caption = TextOf(box);
+  const auto icons = Descendants(box, &IsIconStatic, std::wstring());
+  if (!icons.empty())
+    info.icon = IconName(reinterpret_cast<HICON>(SendMessageW(icons[0], STM_GETICON, 0, 0)));
+  info.owner = GetWindow(box, GW_OWNER);
+  return info;
+}
+
+void PressDefaultButton(HWND box) {
+  const LRESULT def = SendMessageW(box, DM_GETDEFID, 0, 0);
+  const WORD id = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
+  SendMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {
