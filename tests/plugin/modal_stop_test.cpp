@@ -30,14 +30,20 @@ TEST(StopInsideModalLoop, WindowsGoOnlyAfterTheLoopHasEnded) {
   ASSERT_EQ(gPlugin->Initialize(&core), 0);
   ASSERT_EQ(gPlugin->ShowSettingsDialog(nullptr), 0);
 
+  auto& settings = *kaleidra::SettingsForm;
+  settings.Pages->SelectPage(2);
+  settings.SkinMethod->ClickItem(2);  // "Выборочные" enables "Выбрать..."
+  ASSERT_TRUE(settings.SkinSelBtn->Enabled());
+
   SetTimer(nullptr, 0, 100, &StopFromInsideTheLoop);
-  kaleidra::SettingsForm->SkinSelBtn->Click();  // returns when the modal loop ends
+  settings.SkinSelBtn->Click();  // returns when the modal loop ends
 
   EXPECT_EQ(gFinalizeResult, 0);
   EXPECT_FALSE(kaleidra::PluginActive);
   EXPECT_EQ(kaleidra::SkinListForm, nullptr);
   EXPECT_EQ(kaleidra::SettingsForm, nullptr);
   EXPECT_TRUE(folder.Exists("Plugins\\orvo_aimp_kaleidra.ini"));
+  gPlugin->Finalize();
   gPlugin->Release();
   kaleidra::ReleaseServices();
   EXPECT_EQ(toolkit::LiveHandles().user, 0);
