@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/skin_entry.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 
@@ -127,8 +128,12 @@ std::u16string PickMySkin(host::IAIMPSkinsService* skins) {
   const std::u16string path = ListsFilePath();
   const int32_t count = ClampedCount(path, u"Skins");
   if (count <= 0) return {};
+  // A listed name the player must not be handed stands for the built-in skin,
+  // as it does once the lists have been loaded and saved again.
   auto nameAt = [&path](int32_t k) {
-    return platform::ReadProfileText(path, u"Skins", KeyWithNumber(u"SkinName", k), u"");
+    std::u16string name =
+        platform::ReadProfileText(path, u"Skins", KeyWithNumber(u"SkinName", k), u"");
+    return IsSkinFileName(name) ? name : std::u16string();
   };
   std::u16string candidate = nameAt(RandomBelow(count) + 1);
   if (count == 1) return candidate;

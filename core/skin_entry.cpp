@@ -32,8 +32,16 @@ void SkinItemVector::CopyFrom(const SkinItems& other) {
   items_ = std::move(copy);
 }
 
+bool IsSkinFileName(std::u16string_view name) {
+  if (name.empty()) return true;
+  if (name.size() >= kSkinTextCapacity || name == u"." || name == u"..") return false;
+  return std::none_of(name.begin(), name.end(), [](char16_t c) {
+    return c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos;
+  });
+}
+
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
-  if (name.size() >= kSkinTextCapacity) return nullptr;
+  if (!IsSkinFileName(name)) return nullptr;
   auto entry = std::make_shared<SkinEntry>();
   // The service writes straight into the entry's fields.
   host::SkinInfoRecord info{};

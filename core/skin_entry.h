@@ -60,10 +60,16 @@ class SkinItemVector : public SkinItems {
   std::vector<Item> items_;
 };
 
+// A name the player may be asked about or switched to: empty (the built-in
+// skin) or a bare file name that fits an entry. A name from a hand-edited
+// lists file with a folder part, a drive or wildcards could make the player
+// read or load a file outside its Skins folder.
+bool IsSkinFileName(std::u16string_view name);
+
 // Asks the service about one skin ("" is the built-in skin). A refused named
 // skin gives no entry; a refused built-in skin shows the "Error" box and still
-// gives one. A name longer than an entry's 511 characters cannot be a skin
-// file and is refused without asking the service: cutting it could name a
+// gives one. A name that is not a skin file name (IsSkinFileName) is refused
+// without asking the service; a long one is not cut, as that could name a
 // different skin.
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name);
 

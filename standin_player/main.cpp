@@ -27,6 +27,7 @@ struct Player {
         core(options.skinsService ? &skins : nullptr, options.menuService ? &menu : nullptr),
         driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core, skins, menu) {
     for (const auto& name : options.refused) catalog.Refuse(name);
+    if (options.currentSkinWritesNothing) skins.WriteNothingOnRead();
   }
   standin::SkinCatalog catalog;
   standin::SkinsService skins;

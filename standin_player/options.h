@@ -13,6 +13,7 @@ struct Options {
   std::wstring scriptFile;
   bool skinsService = true;
   bool menuService = true;
+  bool currentSkinWritesNothing = false;  // ReadCurrentSkin leaves every output as it was
   std::vector<std::wstring> refused;
   std::wstring currentSkin;
   int32_t hue = 0;

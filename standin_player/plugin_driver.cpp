@@ -31,6 +31,18 @@ std::string Windows() {
   return " windows=" + std::to_string(PluginWindowCount());
 }
 
+LONGLONG Counter() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+LONGLONG MillisecondsSince(LONGLONG started) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return (Counter() - started) * 1000 / frequency.QuadPart;
+}
+
 std::string PluginText(const char16_t* text) {
   return QuotedOrNull(reinterpret_cast<const wchar_t*>(text), kMaxPluginText);
 }
@@ -108,8 +120,10 @@ void PluginDriver::Initialize() {
     return;
   }
   host::HRESULT result = 0;
+  const LONGLONG started = Counter();
   if (Call("Initialize", [&] { result = plugin_->Initialize(&core_); }))
-    Log().Line("Initialize -> " + std::to_string(result) + Windows());
+    Log().Line("Initialize -> " + std::to_string(result) + Windows() +
+               " ms=" + std::to_string(MillisecondsSince(started)));
 }
 
 void PluginDriver::Finalize() {

@@ -89,17 +89,21 @@ host::HRESULT HOST_STDCALL SkinsService::QueryInterface(const host::Guid& iid, v
 host::HRESULT HOST_STDCALL SkinsService::ReadCurrentSkin(char16_t* name, int32_t nameSize,
                                                          int32_t* hue, int32_t* intensity) {
   std::string out;
-  if (name && nameSize > 0) {
-    CopyInto(name, static_cast<uint32_t>(nameSize), look_.skin);
-    out += " name=" + Quoted(BoundedText(AsWide(name), static_cast<size_t>(nameSize)));
-  }
-  if (hue) {
-    *hue = look_.hue;
-    out += " hue=" + Int(look_.hue);
-  }
-  if (intensity) {
-    *intensity = look_.intensity;
-    out += " intensity=" + Int(look_.intensity);
+  if (writesNothing_) {
+    out = " wrote=nothing";
+  } else {
+    if (name && nameSize > 0) {
+      CopyInto(name, static_cast<uint32_t>(nameSize), look_.skin);
+      out += " name=" + Quoted(BoundedText(AsWide(name), static_cast<size_t>(nameSize)));
+    }
+    if (hue) {
+      *hue = look_.hue;
+      out += " hue=" + Int(look_.hue);
+    }
+    if (intensity) {
+      *intensity = look_.intensity;
+      out += " intensity=" + Int(look_.intensity);
+    }
   }
   Log().Line("ReadCurrentSkin(" + PointerArg(name, "buf") + "," + Int(nameSize) + "," +
              PointerArg(hue, "hue") + "," + PointerArg(intensity, "intensity") + ") -> 0" + out);

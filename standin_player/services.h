@@ -57,10 +57,13 @@ class SkinsService final : public host::IAIMPSkinsService, public Counted {
   // The current skin's preview, or null.
   HBITMAP CurrentPreview() const;
   void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+  // A player that answers ReadCurrentSkin with success but fills in nothing.
+  void WriteNothingOnRead() { writesNothing_ = true; }
 
  private:
   SkinCatalog& catalog_;
   Look look_;
+  bool writesNothing_ = false;
   std::function<void()> onChange_;
 };
 

@@ -10,7 +10,8 @@ namespace standin {
 
 namespace {
 
-constexpr int kMaxPreviewSide = 1024;
+// Wide enough for long thin previews such as 3000 x 2.
+constexpr int kMaxPreviewSide = 4096;
 constexpr DWORD kMaxSkinFileBytes = 64 * 1024;
 
 std::string Trimmed(std::string s) {
