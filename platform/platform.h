@@ -31,9 +31,9 @@ bool CreateUnicodeTextFile(const std::u16string& path);
 // Private-profile (INI) access, one key per call, no file kept open.
 // Reads at most 2047 characters of a value.
 std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
-                                 const std::u16string& key, const std::u16string& fallback);
+                               const std::u16string& key, const std::u16string& fallback);
 bool WriteProfileText(const std::u16string& path, const std::u16string& section,
-                        const std::u16string& key, const std::u16string& value);
+                      const std::u16string& key, const std::u16string& value);
 int32_t ReadProfileInt(const std::u16string& path, const std::u16string& section,
                        const std::u16string& key, int32_t fallback);
 

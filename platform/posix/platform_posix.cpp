@@ -13,21 +13,12 @@
 
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "platform/text.h"
 
 namespace platform {
 
 namespace {
-
-std::u16string& FolderOverride() {
-  static std::u16string folder;
-  return folder;
-}
-
-MessageBoxHook& Hook() {
-  static MessageBoxHook hook;
-  return hook;
-}
 
 char16_t Upper(char16_t c) {
   return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
@@ -57,16 +48,11 @@ std::string NativePath(const std::u16string& path) {
   return ToUtf8(p);
 }
 
-std::u16string ExecutableFolder() {
-  if (!FolderOverride().empty()) return FolderOverride();
+std::u16string SystemExecutableFolder() {
   char buffer[4096];
   const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
   std::string exe = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string("./x");
   return FromUtf8(exe.substr(0, exe.rfind('/') + 1));
-}
-
-void OverrideExecutableFolder(const std::u16string& folder) {
-  FolderOverride() = folder;
 }
 
 void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
@@ -119,14 +105,9 @@ uint32_t TickCount() {
                                static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
 }
 
-int ShowMessageBox(const MessageBoxCall& call) {
-  if (Hook()) return Hook()(call);
+int SystemMessageBox(const MessageBoxCall& call) {
   std::fprintf(stderr, "[message box] %s\n", ToUtf8(call.text).c_str());
   return 1;  // IDOK
-}
-
-void SetMessageBoxHook(MessageBoxHook hook) {
-  Hook() = std::move(hook);
 }
 
 }  // namespace platform

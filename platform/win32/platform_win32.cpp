@@ -6,6 +6,7 @@
 #include "platform/ini_int.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "platform/text.h"
 #include "platform/win32/module.h"
 
@@ -15,16 +16,6 @@ namespace {
 
 const wchar_t* W(const std::u16string& s) {
   return reinterpret_cast<const wchar_t*>(s.c_str());
-}
-
-std::u16string& FolderOverride() {
-  static std::u16string folder;
-  return folder;
-}
-
-MessageBoxHook& Hook() {
-  static MessageBoxHook hook;
-  return hook;
 }
 
 HINSTANCE& SavedInstance() {
@@ -49,8 +40,7 @@ HINSTANCE ModuleInstance() {
   return SavedInstance() ? SavedInstance() : GetModuleHandleW(nullptr);
 }
 
-std::u16string ExecutableFolder() {
-  if (!FolderOverride().empty()) return FolderOverride();
+std::u16string SystemExecutableFolder() {
   std::vector<char16_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(buffer.data()),
@@ -62,10 +52,6 @@ std::u16string ExecutableFolder() {
     }
     buffer.resize(buffer.size() * 2);
   }
-}
-
-void OverrideExecutableFolder(const std::u16string& folder) {
-  FolderOverride() = folder;
 }
 
 void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
@@ -109,7 +95,7 @@ bool CreateUnicodeTextFile(const std::u16string& path) {
 }
 
 std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
-                                 const std::u16string& key, const std::u16string& fallback) {
+                               const std::u16string& key, const std::u16string& fallback) {
   char16_t buffer[2048] = {};
   GetPrivateProfileStringW(W(section), W(key), W(fallback), reinterpret_cast<wchar_t*>(buffer),
                            2048, W(path));
@@ -117,7 +103,7 @@ std::u16string ReadProfileText(const std::u16string& path, const std::u16string&
 }
 
 bool WriteProfileText(const std::u16string& path, const std::u16string& section,
-                        const std::u16string& key, const std::u16string& value) {
+                      const std::u16string& key, const std::u16string& value) {
   return WritePrivateProfileStringW(W(section), W(key), W(value), W(path)) != 0;
 }
 
@@ -132,14 +118,9 @@ uint32_t TickCount() {
   return GetTickCount();
 }
 
-int ShowMessageBox(const MessageBoxCall& call) {
-  if (Hook()) return Hook()(call);
+int SystemMessageBox(const MessageBoxCall& call) {
   return MessageBoxW(static_cast<HWND>(call.owner), W(call.text),
                      call.hasCaption ? W(call.caption) : nullptr, call.flags);
-}
-
-void SetMessageBoxHook(MessageBoxHook hook) {
-  Hook() = std::move(hook);
 }
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #include "tests/colors/window_cases.h"
+#include "tests/support/screen_pixel.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -8,11 +9,7 @@ namespace colors_test {
 
 #ifdef _WIN32
 uint32_t ScreenPixel(const toolkit::Control& control, int x, int y) {
-  HWND window = static_cast<HWND>(control.Handle());
-  HDC dc = GetDC(window);
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return pixel;
+  return fixture::ScreenPixel(control.Handle(), x, y);
 }
 
 toolkit::Rect RealBounds(const toolkit::Control& control) {

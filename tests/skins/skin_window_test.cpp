@@ -12,6 +12,7 @@
 #include "test_preview.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
+#include "tests/support/screen_pixel.h"
 #include "ui/skinlistfrm.h"
 #include "ui/toolkit/peer.h"
 #include "ui/toolkit/recording_canvas.h"
@@ -188,11 +189,7 @@ TEST_F(SkinRowsTest, RowsOnTheTestCanvas) {
 
 #ifdef _WIN32
 uint32_t RealPixel(const toolkit::Control& control, int x, int y) {
-  HWND hwnd = static_cast<HWND>(control.Handle());
-  HDC dc = GetDC(hwnd);
-  const uint32_t pixel = GetPixel(dc, x, y);
-  ReleaseDC(hwnd, dc);
-  return pixel;
+  return fixture::ScreenPixel(control.Handle(), x, y);
 }
 
 TEST_F(SkinRowsTest, RowsInRealPixels) {
