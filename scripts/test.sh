@@ -48,6 +48,29 @@ run_native() {
   done
 }
 
+# The fuzz target runs for a bounded time from the seeds in tests/fuzz/seeds;
+# finding nothing counts as one passed test.
+run_fuzz() {
+  echo "== fuzz"
+  if ! bash scripts/build.sh fuzz; then
+    failed=$((failed + 1))
+    problems+=("fuzz: build failed")
+    return
+  fi
+  mkdir -p build/fuzz/logs build/fuzz/corpus
+  cp tests/fuzz/seeds/* build/fuzz/corpus/
+  local log=build/fuzz/logs/fuzz_loads.txt
+  if (cd build/fuzz && timeout 600 ./bin/fuzz_loads -max_total_time=60 -rss_limit_mb=2048 \
+    -max_len=4096 corpus) >"$log" 2>&1; then
+    passed=$((passed + 1))
+    echo "fuzz/fuzz_loads: 1 passed, 0 failed"
+  else
+    failed=$((failed + 1))
+    problems+=("fuzz/fuzz_loads: found a fault (see $log and build/fuzz/crash-*)")
+    echo "fuzz/fuzz_loads: 0 passed, 1 failed"
+  fi
+}
+
 run_win32() {
   echo "== win32 (Wine)"
   if ! bash scripts/build.sh win32; then
@@ -74,6 +97,7 @@ run_win32() {
 
 run_native native
 run_native native-san
+run_fuzz
 run_win32
 
 echo
