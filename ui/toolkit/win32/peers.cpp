@@ -415,6 +415,14 @@ class ListBoxPeer : public WindowPeer {
   void Sync(Change what) override {
     if (!hwnd_) return;
     if (what == Change::Items) {
+      // Rows hold no text of their own: each is drawn from the model by its
+      // index. Every change is synced as it happens, so one row short means
+      // one append, and that row is all there is to add; rebuilding every row
+      // per append made filling a long list quadratic.
+      if (Send(LB_GETCOUNT) == list_.Count() - 1) {
+        Send(LB_ADDSTRING, 0, list_.Count() - 1);
+        return;
+      }
       Send(WM_SETREDRAW, FALSE);
       Send(LB_RESETCONTENT);
       for (int i = 0; i < list_.Count(); ++i) Send(LB_ADDSTRING, 0, i);
