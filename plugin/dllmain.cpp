@@ -4,6 +4,13 @@
 #include "orvo_aimp_kaleidra.h"
 #include "platform/win32/module.h"
 
+// The C++ runtime linked into this library keeps an emergency buffer for
+// exceptions thrown when memory runs out; only this call gives it back, and
+// without it every load and unload of the library leaves it behind.
+namespace __gnu_cxx {
+void __freeres() noexcept;
+}
+
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
     platform::SetModuleInstance(instance);
@@ -14,6 +21,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
       kaleidra::ReleaseServices();
     } catch (...) {
     }
+    __gnu_cxx::__freeres();
   }
   return TRUE;
 }
