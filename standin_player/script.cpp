@@ -19,10 +19,10 @@ struct Verb {
 
 // start = load + init; load queries the plug-in without starting it.
 constexpr Verb kVerbs[] = {
-    {"start", 0, 0}, {"load", 0, 0},    {"init", 0, 0},  {"menu", 0, 0},   {"settings", 0, 0},
+    {"start", 0, 0}, {"load", 0, 0},    {"init", 0, 0},  {"menu", 0, 1},   {"settings", 0, 0},
     {"stop", 0, 0},  {"unload", 0, 0},  {"wait", 1, 1},  {"window", 1, 1}, {"click", 1, 1},
     {"check", 1, 1}, {"uncheck", 1, 1}, {"radio", 1, 1}, {"select", 1, 2}, {"dblclick", 1, 2},
-    {"close", 0, 1}, {"shot", 1, 1},    {"tab", 1, 1},
+    {"close", 0, 1}, {"shot", 1, 1},    {"tab", 1, 1},   {"stats", 0, 0},
 };
 
 const Verb* FindVerb(const std::string& name) {

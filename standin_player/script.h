@@ -4,7 +4,7 @@
 //
 //   load             LoadLibrary, AIMP_QueryAddon3, author/info/name/flags
 //   init             Initialize          start   load (if needed) + init
-//   menu             the first menu item's callback
+//   menu [COUNT]     the first menu item's callback (COUNT times in a row)
 //   settings         ShowSettingsDialog  stop    Finalize
 //   unload           release the plug-in object, FreeLibrary
 //   wait SECONDS     keeps the message loop running (fractions allowed)
@@ -17,6 +17,7 @@
 //   close [CAPTION]  the close box of the chosen (or named) window
 //   tab CAPTION      clicks the tab of this caption in the chosen window
 //   shot FILE        the chosen window as a BMP file
+//   stats            logs committed private memory and the thread's windows
 // A message box of the process is answered with its default button and logged
 // as soon as it shows; no command runs inside its loop.
 #pragma once

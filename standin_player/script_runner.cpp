@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "standin_player/call_log.h"
+#include "standin_player/process_stats.h"
 #include "standin_player/text.h"
 #include "standin_player/ui_actions.h"
 
@@ -111,7 +112,9 @@ void ScriptRunner::Run(const Command& command) {
   } else if (verb == "init") {
     driver_.Initialize();
   } else if (verb == "menu") {
-    driver_.ClickMenu();
+    for (int i = IntArg(command, 0, 1); i > 0; --i) driver_.ClickMenu();
+  } else if (verb == "stats") {
+    Log().Line("Stats() -> 0" + Describe(ReadProcessStats()));
   } else if (verb == "settings") {
     driver_.ShowSettings(nullptr);
   } else if (verb == "stop") {
