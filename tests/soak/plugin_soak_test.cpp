@@ -1,0 +1,213 @@
+// The plug-in's whole life over and over in this process, with a fake player:
+// load, start, menu command, settings window with the three selection windows,
+// stop and unload; then 10 000 menu commands in a row. Memory, the toolkit's
+// GDI and USER objects and the thread's windows must stay flat.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "plugin/orvo_aimp_kaleidra.h"
+#include "tests/soak/figures.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/fixture.h"
+#include "ui/ColorListFrm.h"
+#include "ui/IntensityListFrm.h"
+#include "ui/kaleidra_settings.h"
+#include "ui/skinlistfrm.h"
+#include "ui/toolkit/peer.h"
+#include "ui/toolkit/timer.h"
+
+namespace soak {
+namespace {
+
+#ifdef __SANITIZE_ADDRESS__
+// Sanitized code runs several times slower; LeakSanitizer needs few laps.
+constexpr int kCycles = 50;
+constexpr int kMenuCommands = 2000;
+#else
+constexpr int kCycles = 200;
+constexpr int kMenuCommands = 10000;
+#endif
+constexpr int kWarmUpCycles = kCycles / 10;
+constexpr int kWarmUpMenuCommands = 100;
+// Committed memory moves in whole pages as the heap grows and trims; a leak of
+// a few hundred bytes per cycle still crosses this within the run.
+constexpr Growth kAllowed{64 * 1024};
+
+void Print(const char* what, const Figures& f) {
+  std::printf("[ figures  ] %-28s %s\n", what, Describe(f).c_str());
+  std::fflush(stdout);
+}
+
+// The player's side: a fresh core unit per load, with a few skins.
+std::unique_ptr<fixture::FakeCoreUnit> NewPlayer() {
+  auto core = std::make_unique<fixture::FakeCoreUnit>();
+  core->skins.skins[u""] = {u"Built-in author", u"Built-in", u"The built-in skin", nullptr};
+  core->skins.skins[u"a.acs2"] = {u"A. Author", u"Alpha", u"First", nullptr};
+  core->skins.skins[u"b.acs3"] = {u"B. Author", u"Beta", u"Second", nullptr};
+  return core;
+}
+
+// Acts as the user inside a modal window that a button opens: from a timer in
+// the window's own loop with real windows; headless, the show returns at once
+// and the user acts after it.
+void ClickIntoModal(toolkit::Button& button, const std::function<void()>& inside) {
+  toolkit::Timer timer;
+  bool acted = false;
+  auto act = [&] {
+    if (acted) return;
+    acted = true;
+    timer.SetEnabled(false);
+    inside();
+  };
+  timer.onTimer = act;
+  timer.SetInterval(1);
+  timer.SetEnabled(true);
+  button.Click();
+  act();
+}
+
+void SelectPageOf(kaleidra::TSettingsForm& form, const toolkit::Control& control) {
+  const toolkit::Control* page = &control;
+  while (page->GetKind() != toolkit::Kind::TabSheet) page = page->Parent();
+  const auto pages = form.Pages->Pages();
+  for (size_t i = 0; i < pages.size(); ++i)
+    if (pages[i] == page) form.Pages->SelectPage(static_cast<int>(i));
+}
+
+// Opens a selection window from its button, as the user does.
+void OpenFromSettings(toolkit::RadioGroup& mode, toolkit::Button& button,
+                      const std::function<void()>& inside) {
+  kaleidra::TSettingsForm& settings = *kaleidra::SettingsForm;
+  SelectPageOf(settings, button);
+  mode.ClickItem(2);  // the user's own list enables the button
+  ClickIntoModal(button, inside);
+}
+
+void UseSelectionWindows() {
+  kaleidra::TSettingsForm& settings = *kaleidra::SettingsForm;
+  OpenFromSettings(*settings.SkinMethod, *settings.SkinSelBtn, [] {
+    kaleidra::TSkinListForm& skins = *kaleidra::SkinListForm;
+    skins.SkinList->ClickItem(skins.SkinList->Count() - 1);  // preview and information
+    skins.AddBtn->Click();
+    skins.ExitBtn->Click();  // "Отмена": the selection as it was
+  });
+  OpenFromSettings(*settings.ChooseColor, *settings.BtnColorsRange, [] {
+    kaleidra::ColorListForm->AddBtn->Click();
+    kaleidra::ColorListForm->ExitBtn->Click();
+  });
+  OpenFromSettings(*settings.ChooseIntensity, *settings.BtnIntensitiesRange, [] {
+    kaleidra::IntensityListForm->AddBtn->Click();
+    kaleidra::IntensityListForm->ExitBtn->Click();
+  });
+}
+
+class Soak : public ::testing::Test {
+ protected:
+  Soak() {
+    folder.Write("Skins\\a.acs2", "");
+    folder.Write("Skins\\b.acs3", "");
+    folder.Write("Plugins\\orvo_aimp_kaleidrap.ini",
+                 "[Skins]\r\nCount=2\r\nSkinName1=a.acs2\r\nSkinName2=\r\n"
+                 "[Colors]\r\nCount=2\r\nColorID1=10\r\nColorID2=150\r\n"
+                 "[Intensities]\r\nCount=1\r\nIntensityID1=40\r\n");
+  }
+  // The library's unload gives the services back before the player goes.
+  ~Soak() override { kaleidra::ReleaseServices(); }
+
+  fixture::PlayerFolder folder;
+  fixture::MessageBoxRecorder boxes;
+  std::unique_ptr<fixture::FakeCoreUnit> player = NewPlayer();  // for one long session
+};
+
+// One load of the library: every object the player touches is gone afterwards.
+void OneLife() {
+  auto player = NewPlayer();
+  host::IAIMPAddonPlugin* plugin = nullptr;
+  ASSERT_EQ(kaleidra::QueryAddon3(&plugin), -1);
+  ASSERT_EQ(plugin->Initialize(player.get()), 0);
+  ASSERT_EQ(player->menu.items.size(), 1u);
+  player->menu.Pick(player->menu.items.begin()->first);
+  ASSERT_EQ(plugin->ShowSettingsDialog(nullptr), 0);
+  UseSelectionWindows();
+  kaleidra::SettingsForm->ClickCloseBox();
+  ASSERT_EQ(plugin->Finalize(), 0);
+  EXPECT_EQ(plugin->Release(), 0u);
+  kaleidra::ReleaseServices();  // as the library's unload does
+  EXPECT_EQ(player->skins.refs, 0);
+  EXPECT_EQ(player->menu.refs, 0);
+  EXPECT_EQ(player->skins.applied.size(), 2u) << "start-up and menu command";
+}
+
+TEST_F(Soak, WholeLifeRepeatedStaysFlat) {
+  Figures afterWarmUp;
+  const Figures first = Measure();
+  Print("before the first load", first);
+  for (int cycle = 1; cycle <= kCycles; ++cycle) {
+    OneLife();
+    if (HasFatalFailure()) return;
+    const Figures now = Measure();
+    if (cycle == 1) Print("after 1 cycle", now);
+    if (cycle == kWarmUpCycles) {
+      afterWarmUp = now;
+      Print(("after " + std::to_string(cycle) + " cycles (warm-up)").c_str(), now);
+    }
+    // Everything the plug-in made is gone with it, every time.
+    ASSERT_EQ(now.gdi, first.gdi) << "cycle " << cycle;
+    ASSERT_EQ(now.user, first.user) << "cycle " << cycle;
+    ASSERT_EQ(now.windows, first.windows) << "cycle " << cycle;
+  }
+  const Figures last = Measure();
+  Print(("after " + std::to_string(kCycles) + " cycles").c_str(), last);
+  EXPECT_EQ(GrowthOf(afterWarmUp, last, kAllowed), "");
+  EXPECT_TRUE(boxes.calls.empty()) << "no message box in a normal session";
+}
+
+TEST_F(Soak, WindowsCountedByTheToolkitAreTheThreadsWindows) {
+  if (!toolkit::PeersEnabled()) GTEST_SKIP() << "no real windows";
+  host::IAIMPAddonPlugin* plugin = nullptr;
+  ASSERT_EQ(kaleidra::QueryAddon3(&plugin), -1);
+  const Figures before = Measure();
+  ASSERT_EQ(plugin->Initialize(player.get()), 0);
+  plugin->ShowSettingsDialog(nullptr);
+  const Figures running = Measure();
+  Print("while running", running);
+  EXPECT_GT(running.user, before.user);
+  EXPECT_EQ(running.windows - before.windows, running.user - before.user);
+  plugin->Finalize();
+  plugin->Release();
+  const Figures after = Measure();
+  EXPECT_EQ(after.windows, before.windows);
+  EXPECT_EQ(after.user, before.user);
+  EXPECT_EQ(after.gdi, before.gdi);
+}
+
+TEST_F(Soak, ManyMenuCommandsInARowStayFlat) {
+  host::IAIMPAddonPlugin* plugin = nullptr;
+  ASSERT_EQ(kaleidra::QueryAddon3(&plugin), -1);
+  ASSERT_EQ(plugin->Initialize(player.get()), 0);
+  const int32_t item = player->menu.items.begin()->first;
+  auto command = [&] {
+    player->menu.Pick(item);
+    ASSERT_EQ(player->skins.applied.size(), 1u);
+    player->skins.applied.clear();  // the fake player's record, not the plug-in's memory
+  };
+  player->skins.applied.clear();
+  for (int i = 0; i < kWarmUpMenuCommands; ++i) command();
+  const Figures afterWarmUp = Measure();
+  Print("after the warm-up commands", afterWarmUp);
+  for (int i = 0; i < kMenuCommands; ++i) {
+    command();
+    if (HasFatalFailure()) break;
+  }
+  const Figures last = Measure();
+  Print(("after " + std::to_string(kMenuCommands) + " more commands").c_str(), last);
+  EXPECT_EQ(GrowthOf(afterWarmUp, last, kAllowed), "");
+  plugin->Finalize();
+  plugin->Release();
+}
+
+}  // namespace
+}  // namespace soak
