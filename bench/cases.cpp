@@ -1,0 +1,248 @@
+#include "bench/cases.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "bench/quiet_host.h"
+#include "core/msaver.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/selection_lists.h"
+#include "resources/palettes.h"
+#include "ui/palette_mapping.h"
+
+namespace fs = std::filesystem;
+
+namespace bench {
+
+namespace {
+
+const int kSkinCounts[] = {0, 100, 1024, 5000};
+constexpr int kListEntries = 1000;
+constexpr int32_t kColorMax = 200;
+constexpr int32_t kBrightnessMax = 100;
+
+std::u16string Folder(const fs::path& path) {
+  return path.u16string() + (fs::path::preferred_separator == '\\' ? u"\\" : u"/");
+}
+
+// A player folder whose Skins\ holds count files, half of each kind.
+fs::path MakePlayerFolder(const fs::path& root, int count) {
+  const fs::path folder = root / ("skins" + std::to_string(count));
+  fs::create_directories(folder / "Plugins");
+  fs::create_directories(folder / "Skins");
+  for (int i = 0; i < count; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "skin%04d.%s", i, i % 2 ? "acs2" : "acs3");
+    std::ofstream(folder / "Skins" / name, std::ios::binary) << std::string(kSkinFileBytes, 'x');
+  }
+  return folder;
+}
+
+void UseFolder(const fs::path& folder) {
+  platform::OverrideExecutableFolder(Folder(folder));
+}
+
+std::vector<std::u16string> SkinNames(const std::u16string& skins) {
+  std::vector<std::u16string> names{u""};
+  for (const char16_t* mask : {u"*.acs2", u"*.acs3"})
+    platform::ForEachMatch(skins, mask, [&](const std::u16string& name) {
+      names.push_back(name);
+      return true;
+    });
+  return names;
+}
+
+// Keeps the optimiser from dropping a result.
+volatile int64_t gSink = 0;
+
+// One started plug-in at a time, stopped and released between runs.
+struct Plugin {
+  QuietCore core;
+  host::IAIMPAddonPlugin* object = nullptr;
+
+  void Start() {
+    kaleidra::QueryAddon3(&object);
+    object->Initialize(&core);
+  }
+  void Stop() {
+    object->Finalize();
+    object->Release();
+    object = nullptr;
+    kaleidra::ReleaseServices();
+  }
+};
+
+void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count) {
+  const std::string n = "/" + std::to_string(count);
+  auto use = [folder] { UseFolder(folder); };
+  auto skins = std::make_shared<QuietSkins>();
+  cases.push_back({"MenuCommand" + n,
+                   use,
+                   [skins] {
+                     msaver::ApplyChangeRequest(skins.get(),
+                                                msaver::BuildMenuRequest(msaver::SettingsView{}));
+                   },
+                   {},
+                   {}});
+  cases.push_back({"BareEnumeration" + n,
+                   use,
+                   [] {
+                     const std::u16string folder = msaver::SkinsFolder();
+                     int64_t found = 0;
+                     for (const char16_t* mask : {u"*.acs3", u"*.acs2"})
+                       platform::ForEachMatch(folder, mask, [&](const std::u16string&) {
+                         ++found;
+                         return true;
+                       });
+                     gSink = found;
+                   },
+                   {},
+                   {}});
+
+  auto plugin = std::make_shared<Plugin>();
+  cases.push_back(
+      {"Startup" + n, use, [plugin] { plugin->Start(); }, [plugin] { plugin->Stop(); }, {}});
+  // The same calls the skin list makes: the built-in skin and every file.
+  auto names = std::make_shared<std::vector<std::u16string>>();
+  cases.push_back({"BareReadSkinInfo" + n,
+                   [folder, names] {
+                     UseFolder(folder);
+                     *names = SkinNames(msaver::SkinsFolder());
+                   },
+                   [skins, names] {
+                     std::vector<char16_t> buffers(3 * 512);
+                     for (const std::u16string& name : *names) {
+                       host::SkinInfoRecord info{};
+                       info.Size = sizeof info;
+                       info.AuthorBuffer = &buffers[0];
+                       info.AuthorBufferSize = 512;
+                       info.DescriptionBuffer = &buffers[512];
+                       info.DescriptionBufferSize = 512;
+                       info.NameBuffer = &buffers[1024];
+                       info.NameBufferSize = 512;
+                       gSink = skins->ReadSkinInfo(name.c_str(), static_cast<int32_t>(name.size()),
+                                                   &info);
+                     }
+                   },
+                   {},
+                   {}});
+}
+
+kaleidra::SelectionLists ManyEntries() {
+  kaleidra::SelectionLists lists;
+  for (int i = 0; i < kListEntries; ++i) {
+    lists.skinNames.push_back(u"skin" + platform::ToDecimal(i) + u".acs3");
+    lists.colorIndices.push_back(i % (kColorMax + 1));
+    lists.intensityIndices.push_back(i % (kBrightnessMax + 1));
+  }
+  return lists;
+}
+
+void AddListCases(std::vector<Case>& cases, const fs::path& folder) {
+  const std::string n = "/" + std::to_string(kListEntries);
+  auto use = [folder] { UseFolder(folder); };
+  auto lists = std::make_shared<kaleidra::SelectionLists>(ManyEntries());
+  cases.push_back({"ListsSave" + n,
+                   use,
+                   [lists] { kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists); },
+                   {},
+                   {}});
+  cases.push_back(
+      {"ListsLoad" + n,
+       [folder, lists] {
+         UseFolder(folder);
+         kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists);
+       },
+       [] {
+         gSink = static_cast<int64_t>(
+             kaleidra::ReadSelectionListsFile(msaver::ListsFilePath()).skinNames.size());
+       },
+       {},
+       {}});
+}
+
+// Every index of both strips to its colour, and every such colour back.
+void AddPaletteCases(std::vector<Case>& cases) {
+  struct Strip {
+    const toolkit::Picture& picture;
+    int32_t max;
+  };
+  auto strips = [] {
+    return std::vector<Strip>{{resources::ColorPalettePicture(), kColorMax},
+                              {resources::BrightnessPalettePicture(), kBrightnessMax}};
+  };
+  cases.push_back({"PaletteColorFromIndex",
+                   {},
+                   [strips] {
+                     int64_t sum = 0;
+                     for (const Strip& s : strips())
+                       for (int32_t i = 0; i <= s.max; ++i)
+                         sum += palette::GetColorFromIndex(s.picture, s.max, i);
+                     gSink = sum;
+                   },
+                   {},
+                   {}});
+  cases.push_back({"PaletteIndexFromColor",
+                   {},
+                   [strips] {
+                     int64_t sum = 0;
+                     for (const Strip& s : strips())
+                       for (int32_t i = 0; i <= s.max; ++i)
+                         sum += palette::GetIndexFromColor(
+                             s.picture, s.max, palette::GetColorFromIndex(s.picture, s.max, i));
+                     gSink = sum;
+                   },
+                   {},
+                   {}});
+}
+
+}  // namespace
+
+Workbench::Workbench() {
+  std::random_device random;
+  const fs::path root = fs::temp_directory_path() / ("kaleidra-bench-" + std::to_string(random()));
+  root_ = root.string();
+  for (const int count : kSkinCounts) AddFolderCases(cases_, MakePlayerFolder(root, count), count);
+  AddListCases(cases_, MakePlayerFolder(root, 0));
+  AddPaletteCases(cases_);
+}
+
+Workbench::~Workbench() {
+  platform::OverrideExecutableFolder(u"");
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+bool PrintRatios(const Timings& timings) {
+  struct Pair {
+    const char* what;
+    const char* own;
+    const char* bare;
+    double goal;  // 0: no goal
+  };
+  const Pair pairs[] = {{"menu command / bare enumeration", "MenuCommand", "BareEnumeration", 1.5},
+                        {"start-up / bare ReadSkinInfo", "Startup", "BareReadSkinInfo", 1.5}};
+  bool met = true;
+  std::printf("\nratios (goal at 1024 skins: at most 1.5)\n");
+  for (const Pair& pair : pairs) {
+    for (const int count : kSkinCounts) {
+      const std::string n = "/" + std::to_string(count);
+      const auto own = timings.find(pair.own + n), bare = timings.find(pair.bare + n);
+      if (own == timings.end() || bare == timings.end() || bare->second <= 0) continue;
+      const double ratio = own->second / bare->second;
+      const bool judged = count == 1024;
+      const bool ok = !judged || ratio <= pair.goal;
+      met = met && ok;
+      std::printf("  %-34s %5d skins: %8.2f  (%.3f ms / %.3f ms)%s\n", pair.what, count, ratio,
+                  own->second * 1e3, bare->second * 1e3,
+                  judged ? (ok ? "  goal met" : "  GOAL MISSED") : "");
+    }
+  }
+  return met;
+}
+
+}  // namespace bench

@@ -1,0 +1,42 @@
+// The measured operations, shared by the Google Benchmark program and the
+// Win32 timing harness so that both print the same names and ratios.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Case {
+  std::string name;             // "MenuCommand/1024"
+  std::function<void()> setUp;  // untimed, once before the runs
+  std::function<void()> run;    // the measured work
+  std::function<void()> after;  // untimed, after every run; may be empty
+  std::function<void()> tearDown;
+};
+
+// Skin folders of 0, 100, 1024 and 5000 files are made in a temporary folder
+// that lives as long as the returned cases' owner (Workbench).
+class Workbench {
+ public:
+  Workbench();
+  ~Workbench();
+  Workbench(const Workbench&) = delete;
+  Workbench& operator=(const Workbench&) = delete;
+  const std::vector<Case>& Cases() const { return cases_; }
+
+ private:
+  std::vector<Case> cases_;
+  std::string root_;
+};
+
+// Seconds per run, by case name.
+using Timings = std::map<std::string, double>;
+
+// Prints each plug-in operation against its bare counterpart, with the goal.
+// Returns false when a ratio with a goal misses it.
+bool PrintRatios(const Timings& timings);
+
+}  // namespace bench
