@@ -24,9 +24,9 @@ bool FileExists(const std::u16string& path);
 bool DeleteFileAt(const std::u16string& path);
 // Moves from over to, replacing to if it exists; false leaves to untouched.
 bool ReplaceFileWith(const std::u16string& from, const std::u16string& to);
-// Creates (or truncates) a file holding only the UTF-16LE byte-order mark, so
-// that the profile functions keep writing it as UTF-16.
-bool CreateUnicodeTextFile(const std::u16string& path);
+// Creates (or truncates) a file holding the UTF-16LE byte-order mark and then
+// text, so that the profile functions keep writing it as UTF-16.
+bool CreateUnicodeTextFile(const std::u16string& path, const std::u16string& text = u"");
 
 // Private-profile (INI) access, one key per call, no file kept open.
 // Reads at most 2047 characters of a value.

@@ -39,26 +39,25 @@ std::vector<int32_t> ReadIndices(const std::u16string& path, const Section& sect
   return indices;
 }
 
-class ListsWriter {
+// The text the profile functions would write into a new file key by key, made
+// in one piece: each private-profile write reads and rewrites the whole file,
+// which makes a long list cost time in the square of its length.
+class ListsText {
  public:
-  ListsWriter(std::u16string target, std::u16string scratch)
-      : target_(std::move(target)), scratch_(std::move(scratch)) {}
-
-  void Put(const Section& section, const std::u16string& key, const std::u16string& value) {
-    if (!platform::WriteProfileText(scratch_, section.name, key, value)) throw WriteError(target_);
-  }
-
   template <class T, class ToText>
   void PutSection(const Section& section, const std::vector<T>& values, ToText toText) {
     if (values.empty()) return;
-    Put(section, u"Count", platform::ToDecimal(static_cast<int64_t>(values.size())));
-    for (size_t k = 1; k <= values.size(); ++k)
-      Put(section, EntryKey(section, k), toText(values[k - 1]));
+    text_ += u"[" + std::u16string(section.name) + u"]\r\n";
+    Put(u"Count", platform::ToDecimal(static_cast<int64_t>(values.size())));
+    for (size_t k = 1; k <= values.size(); ++k) Put(EntryKey(section, k), toText(values[k - 1]));
   }
+  const std::u16string& Text() const { return text_; }
 
  private:
-  std::u16string target_;
-  std::u16string scratch_;
+  void Put(const std::u16string& key, const std::u16string& value) {
+    text_ += key + u"=" + value + u"\r\n";
+  }
+  std::u16string text_;
 };
 
 }  // namespace
@@ -79,19 +78,17 @@ void WriteSelectionListsFile(const std::u16string& path, const SelectionLists& l
     platform::DeleteFileAt(path);
     return;
   }
+  ListsText text;
+  text.PutSection(kSkins, lists.skinNames, [](const std::u16string& name) { return name; });
+  auto decimal = [](int32_t index) { return platform::ToDecimal(index); };
+  text.PutSection(kColors, lists.colorIndices, decimal);
+  text.PutSection(kIntensities, lists.intensityIndices, decimal);
   const std::u16string scratch = path + u".new";
   platform::DeleteFileAt(scratch);
-  if (!platform::CreateUnicodeTextFile(scratch)) throw WriteError(path);
-  try {
-    ListsWriter writer(path, scratch);
-    writer.PutSection(kSkins, lists.skinNames, [](const std::u16string& name) { return name; });
-    auto decimal = [](int32_t index) { return platform::ToDecimal(index); };
-    writer.PutSection(kColors, lists.colorIndices, decimal);
-    writer.PutSection(kIntensities, lists.intensityIndices, decimal);
-    if (!platform::ReplaceFileWith(scratch, path)) throw WriteError(path);
-  } catch (...) {
+  if (!platform::CreateUnicodeTextFile(scratch, text.Text()) ||
+      !platform::ReplaceFileWith(scratch, path)) {
     platform::DeleteFileAt(scratch);
-    throw;
+    throw WriteError(path);
   }
 }
 

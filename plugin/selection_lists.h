@@ -19,10 +19,11 @@ struct SelectionLists {
 SelectionLists ReadSelectionListsFile(const std::u16string& path);
 
 // Writes the lists anew. When every list is empty the file is removed.
-// Otherwise the keys go into a new file beside the old one, which replaces the
-// old file only when every key was written: a failed save throws WriteError
-// and leaves the old file as it was. The new file is UTF-16, so names outside
-// the system's ANSI code page survive.
+// Otherwise the keys, as the profile functions lay them out, go into a new
+// file beside the old one, which replaces the old file only when all of it
+// was written: a failed save throws WriteError and leaves the old file as it
+// was. The new file is UTF-16, so names outside the system's ANSI code page
+// survive.
 void WriteSelectionListsFile(const std::u16string& path, const SelectionLists& lists);
 
 }  // namespace kaleidra

@@ -84,9 +84,14 @@ bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
   return rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
 }
 
-bool CreateUnicodeTextFile(const std::u16string& path) {
+bool CreateUnicodeTextFile(const std::u16string& path, const std::u16string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t c : text) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
   std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
-  out.write("\xFF\xFE", 2);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   return static_cast<bool>(out);
 }

@@ -83,15 +83,17 @@ bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
   return MoveFileExW(W(from), W(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool CreateUnicodeTextFile(const std::u16string& path) {
+bool CreateUnicodeTextFile(const std::u16string& path, const std::u16string& text) {
   HANDLE file = CreateFileW(W(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  static const unsigned char bom[2] = {0xFF, 0xFE};
+  // wchar_t is the same little-endian 16-bit unit as char16_t here.
+  const std::u16string content = u"\uFEFF" + text;
+  const auto size = static_cast<DWORD>(content.size() * sizeof(char16_t));
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, bom, 2, &written, nullptr);
+  const BOOL ok = WriteFile(file, content.data(), size, &written, nullptr);
   CloseHandle(file);
-  return ok && written == 2;
+  return ok && written == size;
 }
 
 std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
