@@ -5,12 +5,14 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 #include "bench/cases.h"
 
 namespace {
 
 constexpr double kTimePerCase = 0.5;  // seconds of measured work
+constexpr int64_t kMinRuns = 3;
 constexpr int64_t kMaxRuns = 1000000;
 
 double Now() {
@@ -29,7 +31,7 @@ double Measure(const bench::Case& c, int64_t* runs) {
   if (c.setUp) c.setUp();
   double measured = 0;
   *runs = 0;
-  while (measured < kTimePerCase && *runs < kMaxRuns) {
+  while ((measured < kTimePerCase || *runs < kMinRuns) && *runs < kMaxRuns) {
     const double start = Now();
     c.run();
     measured += Now() - start;
@@ -42,11 +44,13 @@ double Measure(const bench::Case& c, int64_t* runs) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const std::string filter = argc > 1 ? argv[1] : "";
   bench::Workbench workbench;
   bench::Timings timings;
   std::printf("%-28s %14s %12s\n", "Benchmark", "Time", "Iterations");
   for (const bench::Case& c : workbench.Cases()) {
+    if (c.name.find(filter) == std::string::npos) continue;
     int64_t runs = 0;
     const double seconds = Measure(c, &runs);
     timings[c.name] = seconds;
