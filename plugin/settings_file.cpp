@@ -80,8 +80,8 @@ const std::array<KeySpec, kKeyCount> kKeys{{
 class SettingsReader {
  public:
   int32_t Int(Key key) const {
-    const KeySpec& spec = kKeys[key];
-    return platform::ReadProfileInt(path_, spec.section, spec.name, spec.fallback);
+    const KeySpec& k = kKeys[key];
+    return platform::ReadProfileInt(path_, k.section, k.name, k.fallback);
   }
   bool Bool(Key key) const { return Int(key) != 0; }
 
