@@ -166,6 +166,19 @@ bool Control::HasCapture() const {
   return gCaptured == this;
 }
 
+void* Control::Handle() const {
+  static bool realizing = false;  // peers being made ask for their parents' handles
+  if (!peer_ && PeersEnabled() && !realizing) {
+    Form* form = const_cast<Control*>(this)->OwnerForm();
+    if (form && form->IsCreated() && !form->IsDestroyed()) {
+      realizing = true;
+      form->Realize();
+      realizing = false;
+    }
+  }
+  return peer_ ? peer_->Handle() : nullptr;
+}
+
 void Control::Realize() {
   if (!peer_ && PeersEnabled()) peer_ = backend::CreatePeer(*this);
   for (Control* child : ChildrenInTabOrder()) child->Realize();
@@ -208,6 +221,7 @@ void Control::Changed(Change what) {
 
 void Control::Act(const UserAction& action) {
   if (!EffectivelyEnabled() || !visible_) return;
+  Handle();  // a user acts on real windows where there are any
   if (peer_ && peer_->Perform(action)) return;
   ActHeadless(action);
 }

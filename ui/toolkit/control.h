@@ -96,7 +96,9 @@ class Control {
   void Realize();
   void Unrealize();
   Peer* GetPeer() const { return peer_.get(); }
-  void* Handle() const { return peer_ ? peer_->Handle() : nullptr; }
+  // The real window, made for the whole form when first asked for (a form's
+  // windows are otherwise made when it is first shown); null headless.
+  void* Handle() const;
 
   // Entry points for peers: a notification from the real window.
   virtual void HandleMouse(UserAction::Kind kind, MouseButton button, uint8_t shift, int x, int y);

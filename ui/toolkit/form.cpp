@@ -25,10 +25,12 @@ void Form::SetClientSize(int width, int height) {
       Rect::FromBounds((screen.width - width) / 2, (screen.height - height) / 2, width, height));
 }
 
+// The real windows are made at the first show (or when a handle is asked
+// for): starting the plug-in then creates no window at all, and a long list
+// is handed to its window once.
 void Form::Create() {
   if (created_) return;
   created_ = true;
-  Realize();
   if (onCreate) onCreate();
 }
 
@@ -42,6 +44,7 @@ void Form::SetShown(bool shown) {
 
 void Form::Show() {
   Create();
+  Handle();  // makes the windows on the first show
   if (shown_) {
     BringToFront();
     return;
@@ -59,6 +62,7 @@ bool ModalLoopRunning() {
 
 void Form::ShowModal() {
   Create();
+  Handle();  // makes the windows on the first show
   if (shown_) return;
   modal_ = true;
   SetShown(true);

@@ -49,6 +49,7 @@ class Form : public Control {
   bool IsShown() const { return shown_; }
   bool IsModal() const { return modal_; }
   bool IsCreated() const { return created_; }
+  bool IsDestroyed() const { return destroyed_; }
 
   // The user clicks the close box (where the border has one).
   void ClickCloseBox();

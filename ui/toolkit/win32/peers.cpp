@@ -561,6 +561,9 @@ class PaintedPeer : public WindowPeer {
       surface_ = std::make_unique<Surface>(control.Bounds().Width(), control.Bounds().Height());
       const RECT all{0, 0, surface_->Width(), surface_->Height()};
       ::FillRect(surface_->Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
+      // What was drawn before the window existed.
+      GdiCanvas canvas(surface_->Dc());
+      canvas.DrawPicture(static_cast<PictureArea&>(control).Surface().Pixels(), 0, 0);
     }
   }
 
