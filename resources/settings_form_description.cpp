@@ -22,7 +22,7 @@ const toolkit::WindowDescription<TSettingsForm>& SettingsFormDescription() {
   static const toolkit::WindowDescription<F> description{
       toolkit::FormSpec{u"AIMP Kaleidra - Настройки", toolkit::BorderStyle::ToolWindow, 431, 305,
                         true, toolkit::Font{}},
-      {&F::FormCreate, nullptr, &F::FormClose, nullptr},
+      {&F::FormCreate, &F::FormShow, &F::FormClose, nullptr},
       {
           Describe(&F::Banner, "Banner").At(0, 0, 431, 67),
           Describe(&F::Pages, "Pages").At(0, 67, 431, 238).Tab(0),

@@ -40,10 +40,17 @@ TSettingsForm::~TSettingsForm() {
 }
 
 void TSettingsForm::FormCreate() {
-  Banner->SetPicture(png::Decode(resources::BannerPng()));
   // Flags left over from an earlier start in the same load would otherwise
   // steer the settings load; they follow the fresh groups instead.
   UpdateFills();
+}
+
+// The banner is decoded when the window is first shown: most starts of the
+// player never open the settings.
+void TSettingsForm::FormShow() {
+  if (bannerDrawn_) return;
+  bannerDrawn_ = true;
+  Banner->SetPicture(png::Decode(resources::BannerPng()));
 }
 
 void TSettingsForm::UpdateFills() {

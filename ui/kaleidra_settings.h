@@ -79,6 +79,7 @@ class TSettingsForm : public toolkit::Form {
 
   // Handlers the window description wires.
   void FormCreate();
+  void FormShow();
   void FormClose();
   void CSChkClick() { UpdateFills(); }
   void IntenChkClick() { UpdateFills(); }
@@ -91,6 +92,9 @@ class TSettingsForm : public toolkit::Form {
   void SkinSelBtnClick();
   void TimerChkClick();
   void TimerTimer();
+
+ private:
+  bool bannerDrawn_ = false;
 };
 
 // Kept with the other window descriptions.
