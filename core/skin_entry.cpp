@@ -23,6 +23,23 @@ void Terminate(SkinEntry& entry) {
     field[kSkinTextCapacity - 1] = 0;
 }
 
+bool IsReservedInFileName(char16_t c) {
+  switch (c) {
+    case u'\\':
+    case u'/':
+    case u':':
+    case u'*':
+    case u'?':
+    case u'"':
+    case u'<':
+    case u'>':
+    case u'|':
+      return true;
+    default:
+      return c < 0x20;
+  }
+}
+
 }  // namespace
 
 void SkinItemVector::CopyFrom(const SkinItems& other) {
@@ -35,9 +52,7 @@ void SkinItemVector::CopyFrom(const SkinItems& other) {
 bool IsSkinFileName(std::u16string_view name) {
   if (name.empty()) return true;
   if (name.size() >= kSkinTextCapacity || name == u"." || name == u"..") return false;
-  return std::none_of(name.begin(), name.end(), [](char16_t c) {
-    return c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos;
-  });
+  return std::none_of(name.begin(), name.end(), IsReservedInFileName);
 }
 
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
@@ -53,8 +68,8 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
   info.NameBuffer = entry->Name;
   info.NameBufferSize = kSkinTextCapacity;
 
-  char16_t nameBuffer[kSkinTextCapacity] = {};
-  std::copy(name.begin(), name.end(), nameBuffer);
+  char16_t nameBuffer[kSkinTextCapacity];
+  *std::copy(name.begin(), name.end(), nameBuffer) = 0;
   const int32_t length = static_cast<int32_t>(name.size());
   const bool read = service && service->ReadSkinInfo(nameBuffer, length, &info) >= 0;
   if (!read) {

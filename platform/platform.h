@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -19,6 +20,12 @@ void OverrideExecutableFolder(const std::u16string& folder);
 // in the order the directory search returns them. onMatch returns false to stop.
 void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
                   const std::function<bool(const std::u16string& name)>& onMatch);
+
+// One search of folder for several masks: result[i] holds the names matching
+// masks[i] (as ForEachMatch would give them), in the order of the search.
+// A name matching two masks is in both lists.
+std::vector<std::vector<std::u16string>> FindMatches(const std::u16string& folder,
+                                                     const std::vector<std::u16string>& masks);
 
 bool FileExists(const std::u16string& path);
 bool DeleteFileAt(const std::u16string& path);

@@ -10,7 +10,9 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 
+#include "platform/mask.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/system.h"
@@ -20,23 +22,10 @@ namespace platform {
 
 namespace {
 
-char16_t Upper(char16_t c) {
-  return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
-}
-
-bool MaskMatches(const std::u16string& mask, size_t m, const std::u16string& name, size_t n) {
-  while (m < mask.size()) {
-    if (mask[m] == u'*') {
-      for (size_t k = n; k <= name.size(); ++k)
-        if (MaskMatches(mask, m + 1, name, k)) return true;
-      return false;
-    }
-    if (n >= name.size()) return false;
-    if (mask[m] != u'?' && Upper(mask[m]) != Upper(name[n])) return false;
-    ++m;
-    ++n;
-  }
-  return n == name.size();
+bool IsAscii(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
 }
 
 }  // namespace
@@ -63,11 +52,19 @@ void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
     DIR* d;
     ~Closer() { closedir(d); }
   } closer{dir};
+  std::u16string name;
   while (dirent* entry = readdir(dir)) {
-    const std::string raw = entry->d_name;
+    const std::string_view raw = entry->d_name;
     if (raw == "." || raw == "..") continue;
-    const std::u16string name = FromUtf8(raw);
-    if (MaskMatches(mask, 0, name, 0) && !onMatch(name)) return;
+    // Most names are ASCII: match their bytes and convert only the matches.
+    if (IsAscii(raw)) {
+      if (!MaskMatches(mask, raw)) continue;
+      name.assign(raw.begin(), raw.end());
+    } else {
+      name = FromUtf8(raw);
+      if (!MaskMatches(mask, std::u16string_view(name))) continue;
+    }
+    if (!onMatch(name)) return;
   }
 }
 
