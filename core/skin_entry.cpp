@@ -17,10 +17,16 @@ void ShowBuiltInSkinError() {
   platform::ShowMessageBox(call);
 }
 
-// The service may fill a buffer to the last character; the entry keeps a NUL.
-void Terminate(SkinEntry& entry) {
-  for (char16_t* field : {entry.Author, entry.Name, entry.Description, entry.FileName})
-    field[kSkinTextCapacity - 1] = 0;
+// The cleared buffers the service writes a skin's texts into.
+struct InfoBuffers {
+  char16_t author[kSkinTextCapacity] = {};
+  char16_t description[kSkinTextCapacity] = {};
+  char16_t name[kSkinTextCapacity] = {};
+};
+
+// The service may fill a buffer to the last character; that one stands for the NUL.
+std::u16string TextOf(const char16_t (&buffer)[kSkinTextCapacity]) {
+  return platform::FromBuffer(buffer, kSkinTextCapacity - 1);
 }
 
 bool IsReservedInFileName(char16_t c) {
@@ -57,15 +63,14 @@ bool IsSkinFileName(std::u16string_view name) {
 
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
   if (!IsSkinFileName(name)) return nullptr;
-  auto entry = std::make_shared<SkinEntry>();
-  // The service writes straight into the entry's fields.
+  InfoBuffers buffers;
   host::SkinInfoRecord info{};
   info.Size = sizeof(host::SkinInfoRecord);
-  info.AuthorBuffer = entry->Author;
+  info.AuthorBuffer = buffers.author;
   info.AuthorBufferSize = kSkinTextCapacity;
-  info.DescriptionBuffer = entry->Description;
+  info.DescriptionBuffer = buffers.description;
   info.DescriptionBufferSize = kSkinTextCapacity;
-  info.NameBuffer = entry->Name;
+  info.NameBuffer = buffers.name;
   info.NameBufferSize = kSkinTextCapacity;
 
   char16_t nameBuffer[kSkinTextCapacity];
@@ -76,8 +81,11 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
     if (!name.empty()) return nullptr;
     ShowBuiltInSkinError();
   }
+  auto entry = std::make_shared<SkinEntry>();
+  entry->Author = TextOf(buffers.author);
+  entry->Name = TextOf(buffers.name);
+  entry->Description = TextOf(buffers.description);
   entry->Preview = info.Preview;
-  Terminate(*entry);
   return entry;
 }
 
@@ -90,13 +98,9 @@ void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* m
     }
   }
   SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
-  if (entry) std::copy(name.begin(), name.end(), entry->FileName);
+  if (entry) entry->FileName = name;
   if (made) made->emplace(name, entry);
   items.Append(kSkinItemText, std::move(entry));
-}
-
-std::u16string EntryText(const char16_t (&field)[kSkinTextCapacity]) {
-  return platform::FromBuffer(field, kSkinTextCapacity);
 }
 
 }  // namespace msaver

@@ -12,14 +12,18 @@
 
 namespace msaver {
 
-constexpr size_t kSkinTextCapacity = 512;  // characters, the NUL included
+// The capacity the service is told for each text, the NUL included: a text
+// holds at most kSkinTextCapacity - 1 characters.
+constexpr size_t kSkinTextCapacity = 512;
 
+// The texts are kept at their own length: a player with thousands of skins
+// would otherwise hold 4 KB of mostly empty buffers per skin.
 struct SkinEntry {
-  char16_t Author[kSkinTextCapacity] = {};
-  char16_t Name[kSkinTextCapacity] = {};
-  char16_t Description[kSkinTextCapacity] = {};
-  char16_t FileName[kSkinTextCapacity] = {};  // empty for the built-in skin
-  host::HostBitmap Preview = nullptr;         // the player's; never deleted here
+  std::u16string Author;
+  std::u16string Name;
+  std::u16string Description;
+  std::u16string FileName;             // empty for the built-in skin
+  host::HostBitmap Preview = nullptr;  // the player's; never deleted here
 };
 
 // Rows share entries: an entry lives while any row (or a saved copy of a list)
@@ -82,8 +86,5 @@ using SkinEntryCache = std::map<std::u16string, SkinEntryRef>;
 // thousands of times asks the player once, and a refused built-in skin is
 // reported once.
 void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made = nullptr);
-
-// A text field up to its NUL.
-std::u16string EntryText(const char16_t (&field)[kSkinTextCapacity]);
 
 }  // namespace msaver

@@ -48,7 +48,7 @@ void SaveSelectionLists() {
   const TSkinListBox& skins = *SkinListForm->SelSkinList;
   for (int i = 0; i < skins.Count(); ++i) {
     const msaver::SkinEntryRef& entry = skins.Entry(i);
-    lists.skinNames.push_back(entry ? msaver::EntryText(entry->FileName) : u"");
+    lists.skinNames.push_back(entry ? entry->FileName : u"");
   }
   SkinListForm->ReleaseSelectionEntries();
   lists.colorIndices = IndicesOf(*ColorListForm->ColorsList, *ColorListForm);

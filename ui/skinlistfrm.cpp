@@ -129,10 +129,10 @@ void TSkinListForm::SkinListDrawItem(toolkit::ListBox& list, Canvas& canvas,
     canvas.SetTextBackground(true, rowColor);
     font.style = toolkit::kBold;
     canvas.SetFont(font);
-    canvas.TextAt(left + kRowTextLeft, top, msaver::EntryText(entry->Name));
+    canvas.TextAt(left + kRowTextLeft, top, entry->Name);
     font.style = toolkit::kItalic;
     canvas.SetFont(font);
-    canvas.TextAt(left + kRowTextLeft, top + h, msaver::EntryText(entry->Author));
+    canvas.TextAt(left + kRowTextLeft, top + h, entry->Author);
   }
   if (e.focused) canvas.FocusRect(e.rect);
 }
@@ -160,8 +160,8 @@ void TSkinListForm::ShowPreview(const SkinEntry* entry) {
 }
 
 void TSkinListForm::ShowInfo(const SkinEntry* entry) {
-  auto text = [entry](const char16_t(SkinEntry::*field)[msaver::kSkinTextCapacity]) {
-    return entry ? msaver::EntryText(entry->*field) : std::u16string();
+  auto text = [entry](const std::u16string SkinEntry::*field) {
+    return entry ? entry->*field : std::u16string();
   };
   InfoMmo->Clear();
   InfoMmo->AddLine(u"Автор обложки: " + text(&SkinEntry::Author));

@@ -52,7 +52,7 @@ TEST_F(ListsThroughPlugin, LoadThenSaveKeepsNamesAndMapsIndices) {
   ASSERT_EQ(skins.Count(), 4);
   EXPECT_EQ(skins.Entry(1), nullptr) << "the player refuses gone.acs2";
   EXPECT_EQ(skins.Entry(0), skins.Entry(3)) << "one entry per name in a load";
-  EXPECT_EQ(msaver::EntryText(skins.Entry(2)->Name), u"Standard");
+  EXPECT_EQ(skins.Entry(2)->Name, u"Standard");
   const auto& colors = *kaleidra::ColorListForm->ColorsList;
   ASSERT_EQ(colors.Count(), 3);
   EXPECT_EQ(colors.ItemText(0), u"0");                           // black

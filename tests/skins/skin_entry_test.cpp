@@ -30,10 +30,10 @@ class SkinEntryTest : public ::testing::Test {
 TEST_F(SkinEntryTest, NamedSkinFillsTheEntryFromTheService) {
   const SkinEntryRef entry = CreateSkinEntry(&service, u"Ocean.acs3");
   ASSERT_TRUE(entry);
-  EXPECT_EQ(EntryText(entry->Author), u"Анна");
-  EXPECT_EQ(EntryText(entry->Name), u"Океан");
-  EXPECT_EQ(EntryText(entry->Description), u"Синяя");
-  EXPECT_EQ(EntryText(entry->FileName), u"");  // AddSkinItem records it
+  EXPECT_EQ(entry->Author, u"Анна");
+  EXPECT_EQ(entry->Name, u"Океан");
+  EXPECT_EQ(entry->Description, u"Синяя");
+  EXPECT_EQ(entry->FileName, u"");  // AddSkinItem records it
   EXPECT_EQ(entry->Preview, &previewHandle);
   EXPECT_EQ(service.infoRequests, std::vector<std::u16string>{u"Ocean.acs3"});
   EXPECT_TRUE(boxes.calls.empty());
@@ -43,7 +43,7 @@ TEST_F(SkinEntryTest, RefusedBuiltInSkinShowsErrorAndStillGivesAnEntry) {
   service.refused.insert(u"");
   const SkinEntryRef entry = CreateSkinEntry(&service, u"");
   ASSERT_TRUE(entry);
-  EXPECT_EQ(EntryText(entry->Name), u"");
+  EXPECT_EQ(entry->Name, u"");
   EXPECT_EQ(entry->Preview, nullptr);
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, u"Error");
@@ -70,9 +70,9 @@ TEST_F(SkinEntryTest, AddSkinItemRecordsTheFileName) {
   AddSkinItem(rows, u"Ocean.acs3");
   AddSkinItem(rows, u"");
   ASSERT_TRUE(rows.Entry(0) && rows.Entry(1));
-  EXPECT_EQ(EntryText(rows.Entry(0)->FileName), u"Ocean.acs3");
-  EXPECT_EQ(EntryText(rows.Entry(1)->FileName), u"");
-  EXPECT_EQ(EntryText(rows.Entry(1)->Name), u"Built-in");
+  EXPECT_EQ(rows.Entry(0)->FileName, u"Ocean.acs3");
+  EXPECT_EQ(rows.Entry(1)->FileName, u"");
+  EXPECT_EQ(rows.Entry(1)->Name, u"Built-in");
 }
 
 // A name that cannot fit an entry is refused before the service sees it.
@@ -85,7 +85,7 @@ TEST_F(SkinEntryTest, NamesLongerThanAnEntryHoldsAreRefused) {
   AddSkinItem(rows, longest);
   AddSkinItem(rows, tooLong);
   ASSERT_TRUE(rows.Entry(0));
-  EXPECT_EQ(EntryText(rows.Entry(0)->FileName), longest);
+  EXPECT_EQ(rows.Entry(0)->FileName, longest);
   EXPECT_FALSE(rows.Entry(1));
   EXPECT_EQ(service.infoRequests, std::vector<std::u16string>{longest});
 }
@@ -111,9 +111,9 @@ TEST_F(SkinEntryTest, TextsThatFillTheBuffersEndAtTheLastCharacter) {
   ASSERT_TRUE(entry);
   EXPECT_EQ(overfilling.capacities, (std::vector<uint32_t>{512, 512, 512}));
   EXPECT_EQ(overfilling.recordSize, sizeof(host::SkinInfoRecord));
-  EXPECT_EQ(EntryText(entry->Author).size(), 511u);
-  EXPECT_EQ(EntryText(entry->Name).size(), 511u);
-  EXPECT_EQ(EntryText(entry->Description).size(), 511u);
+  EXPECT_EQ(entry->Author.size(), 511u);
+  EXPECT_EQ(entry->Name.size(), 511u);
+  EXPECT_EQ(entry->Description.size(), 511u);
 }
 
 }  // namespace

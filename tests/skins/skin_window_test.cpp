@@ -26,7 +26,6 @@
 namespace kaleidra {
 namespace {
 
-using msaver::EntryText;
 using toolkit::SysColor;
 using toolkit::SystemColor;
 
@@ -64,15 +63,14 @@ class SkinWindowTest : public ::testing::Test {
   // The SkinList row of a file (rows follow the directory order).
   int Row(const std::u16string& file) const {
     for (int i = 0; i < form->SkinList->Count(); ++i)
-      if (form->SkinList->Entry(i) && EntryText(form->SkinList->Entry(i)->FileName) == file)
-        return i;
+      if (form->SkinList->Entry(i) && form->SkinList->Entry(i)->FileName == file) return i;
     return -1;
   }
 
   std::vector<std::u16string> Selection() const {
     std::vector<std::u16string> names;
     for (int i = 0; i < form->SelSkinList->Count(); ++i)
-      names.push_back(EntryText(form->SelSkinList->Entry(i)->FileName));
+      names.push_back(form->SelSkinList->Entry(i)->FileName);
     return names;
   }
 
@@ -94,11 +92,11 @@ TEST_F(SkinWindowTest, ListsTheBuiltInSkinThenAcs2ThenAcs3Files) {
     Skin(file);
   Open();
   ASSERT_EQ(form->SkinList->Count(), 5);
-  EXPECT_EQ(EntryText(form->SkinList->Entry(0)->FileName), u"");
-  EXPECT_EQ(EntryText(form->SkinList->Entry(0)->Name), u"Стандартная");
+  EXPECT_EQ(form->SkinList->Entry(0)->FileName, u"");
+  EXPECT_EQ(form->SkinList->Entry(0)->Name, u"Стандартная");
   auto names = [&](int first) {
-    return std::set<std::u16string>{EntryText(form->SkinList->Entry(first)->FileName),
-                                    EntryText(form->SkinList->Entry(first + 1)->FileName)};
+    return std::set<std::u16string>{form->SkinList->Entry(first)->FileName,
+                                    form->SkinList->Entry(first + 1)->FileName};
   };
   EXPECT_EQ(names(1), (std::set<std::u16string>{u"a.acs2", u"d.acs2"}));
   EXPECT_EQ(names(3), (std::set<std::u16string>{u"b.acs3", u"c.acs3"}));
@@ -127,9 +125,8 @@ class SkinRowsTest : public SkinWindowTest {
     // The directory order is the system's; move rows into a known order.
     std::vector<std::pair<std::u16string, msaver::SkinEntryRef>> rows;
     for (int i = 0; i < form->SkinList->Count(); ++i)
-      rows.emplace_back(
-          form->SkinList->Entry(i) ? EntryText(form->SkinList->Entry(i)->FileName) : u"3.acs3",
-          form->SkinList->Entry(i));
+      rows.emplace_back(form->SkinList->Entry(i) ? form->SkinList->Entry(i)->FileName : u"3.acs3",
+                        form->SkinList->Entry(i));
     std::sort(rows.begin(), rows.end());
     msaver::SkinItemVector sorted;
     for (auto& row : rows) sorted.Append(u"SkinName", row.second);
