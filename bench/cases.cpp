@@ -22,6 +22,7 @@ namespace {
 
 const int kSkinCounts[] = {0, 100, 1024, 5000};
 constexpr int kListEntries = 1000;
+constexpr int64_t kRunsAfterAStop = 20;
 constexpr int32_t kColorMax = 200;
 constexpr int32_t kBrightnessMax = 100;
 
@@ -136,7 +137,8 @@ void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count)
                      plugin->Start();
                      plugin->Stop();
                    },
-                   {}});
+                   {},
+                   kRunsAfterAStop});
 }
 
 kaleidra::SelectionLists ManyEntries() {

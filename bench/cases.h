@@ -2,6 +2,7 @@
 // Win32 timing harness so that both print the same names and ratios.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -15,6 +16,10 @@ struct Case {
   std::function<void()> run;    // the measured work
   std::function<void()> after;  // untimed, after every run; may be empty
   std::function<void()> tearDown;
+  // Runs to make; 0 lets the harness choose by time. A case whose untimed
+  // work dwarfs the measured one sets it, or a run of microseconds would be
+  // repeated for minutes.
+  int64_t runs = 0;
 };
 
 // Skin folders of 0, 100, 1024 and 5000 files are made in a temporary folder

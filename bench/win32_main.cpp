@@ -31,7 +31,11 @@ double Measure(const bench::Case& c, int64_t* runs) {
   if (c.setUp) c.setUp();
   double measured = 0;
   *runs = 0;
-  while ((measured < kTimePerCase || *runs < kMinRuns) && *runs < kMaxRuns) {
+  const auto more = [&] {
+    if (c.runs > 0) return *runs < c.runs;
+    return (measured < kTimePerCase || *runs < kMinRuns) && *runs < kMaxRuns;
+  };
+  while (more()) {
     const double start = Now();
     c.run();
     measured += Now() - start;
