@@ -19,21 +19,20 @@ class Collector : public benchmark::ConsoleReporter {
 };
 
 void Register(const bench::Case& c) {
-  benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(c.name.c_str(),
-                                                                   [&c](benchmark::State& state) {
-                                                                     if (c.setUp) c.setUp();
-                                                                     for (auto _ : state) {
-                                                                       c.run();
-                                                                       if (c.after) {
-                                                                         state.PauseTiming();
-                                                                         c.after();
-                                                                         state.ResumeTiming();
-                                                                       }
-                                                                     }
-                                                                     if (c.tearDown) c.tearDown();
-                                                                   })
-                                          ->UseRealTime()
-                                          ->Unit(benchmark::kMicrosecond);
+  auto runCase = [&c](benchmark::State& state) {
+    if (c.setUp) c.setUp();
+    for (auto _ : state) {
+      c.run();
+      if (c.after) {
+        state.PauseTiming();
+        c.after();
+        state.ResumeTiming();
+      }
+    }
+    if (c.tearDown) c.tearDown();
+  };
+  benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(c.name.c_str(), runCase);
+  b->UseRealTime()->Unit(benchmark::kMicrosecond);
   if (c.runs > 0) b->Iterations(c.runs);
 }
 

@@ -49,11 +49,8 @@ void UseFolder(const fs::path& folder) {
 
 std::vector<std::u16string> SkinNames(const std::u16string& skins) {
   std::vector<std::u16string> names{u""};
-  for (const char16_t* mask : {u"*.acs2", u"*.acs3"})
-    platform::ForEachMatch(skins, mask, [&](const std::u16string& name) {
-      names.push_back(name);
-      return true;
-    });
+  for (const auto& found : platform::FindMatches(skins, {u"*.acs2", u"*.acs3"}))
+    names.insert(names.end(), found.begin(), found.end());
   return names;
 }
 

@@ -4,12 +4,9 @@
 
 #include <string_view>
 
-namespace platform {
+#include "platform/text.h"
 
-template <typename Char>
-Char AsciiUpper(Char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<Char>(c - 32) : c;
-}
+namespace platform {
 
 // Without recursion: on a mismatch the last '*' takes one more character, so
 // the usual masks cost one pass and a long name cannot exhaust the stack.
