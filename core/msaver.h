@@ -68,9 +68,10 @@ constexpr int kMaxSkinFiles = 1024;
 std::u16string PickAnySkin();
 
 // Draws from the user's lists as saved in the selection lists file.
-// Counts above kMaxListCount are taken as kMaxListCount. Every entry is one
-// private-profile access that reads (and, saving, rewrites) the whole file, so
-// the bound keeps an absurd count from stalling the player's start and stop.
+// Counts above kMaxListCount are taken as kMaxListCount, here and by the
+// lists load: a pick reads its keys one private-profile access each, so the
+// bound keeps an absurd count from stalling a pick that must look at every
+// entry.
 constexpr int32_t kMaxListCount = 1000;
 // When drawing keeps hitting the skin in use this many times, the pick falls
 // back to choosing among the listed names that differ from it, or returns the

@@ -1,0 +1,111 @@
+#include "platform/profile_section.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ini_int.h"
+#include "platform/platform.h"
+#include "platform/profile_text.h"
+#include "platform/text.h"
+
+namespace platform {
+
+namespace {
+
+using View = std::u16string_view;
+
+constexpr size_t kStoreBlock = 16384;
+
+void Fold(char16_t* begin, char16_t* end) {
+  for (char16_t* c = begin; c != end; ++c) *c = AsciiUpper(*c);
+}
+
+std::u16string& Folded(View name, std::u16string& into) {
+  into.assign(name);
+  Fold(into.data(), into.data() + into.size());
+  return into;
+}
+
+bool IsAscii(View s) {
+  return std::all_of(s.begin(), s.end(), [](char16_t c) { return c < 0x80; });
+}
+
+}  // namespace
+
+ProfileKeys::ProfileKeys(std::u16string path) : path_(std::move(path)) {}
+
+std::u16string ProfileKeys::Text(const std::u16string& section, const std::u16string& key,
+                                 const std::u16string& fallback) const {
+  return ReadProfileText(path_, section, key, fallback);
+}
+
+int32_t ProfileKeys::Int(const std::u16string& section, const std::u16string& key,
+                         int32_t fallback) const {
+  return ReadProfileInt(path_, section, key, fallback);
+}
+
+View ProfileSections::Store::Keep(View text, bool fold) {
+  if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < text.size()) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(std::max(kStoreBlock, text.size()));
+  }
+  std::u16string& block = blocks_.back();
+  const size_t at = block.size();
+  block += text;  // within the capacity: the block does not move
+  if (fold) Fold(block.data() + at, block.data() + block.size());
+  return View(block).substr(at);
+}
+
+ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string> sections)
+    : keys_(path) {
+  for (std::u16string& name : sections) sections_.push_back(Section{std::move(name), true, {}});
+  std::vector<std::u16string> names;
+  for (const Section& section : sections_) names.push_back(section.name);
+  const std::vector<bool> read = ReadProfileSections(path, names, [&](size_t i, View entry) {
+    Section& section = sections_[i];
+    if (!section.whole) return;
+    const size_t eq = entry.find(u'=');
+    const View name = TrimProfileText(entry.substr(0, eq));
+    // Only a key read knows whether the system folds such a name into ours.
+    if (!IsAscii(name)) {
+      section.whole = false;
+      return;
+    }
+    Value value;
+    if (eq == View::npos) {
+      value.bare = true;
+    } else {
+      value.text = store_.Keep(UnquoteProfileValue(TrimProfileText(entry.substr(eq + 1))), false);
+      // A key read cuts a long value to its buffer, quotes and all.
+      value.inexact = value.text.size() >= kMaxProfileValueLength - 1;
+    }
+    section.values.emplace(store_.Keep(name, true), value);  // the first of a name wins
+  });
+  for (size_t i = 0; i < sections_.size(); ++i) {
+    sections_[i].whole = sections_[i].whole && read[i];
+    if (!sections_[i].whole) sections_[i].values.clear();
+  }
+}
+
+const ProfileSections::Section* ProfileSections::Find(const std::u16string& section) const {
+  for (const Section& s : sections_)
+    if (s.whole && s.name == section) return &s;
+  return nullptr;
+}
+
+std::u16string ProfileSections::Text(const std::u16string& section, const std::u16string& key,
+                                     const std::u16string& fallback) const {
+  const Section* s = Find(section);
+  if (!s) return keys_.Text(section, key, fallback);
+  const auto found = s->values.find(View(Folded(key, folded_)));
+  if (found == s->values.end() || found->second.bare) return fallback;
+  if (found->second.inexact) return keys_.Text(section, key, fallback);
+  return std::u16string(found->second.text);
+}
+
+int32_t ProfileSections::Int(const std::u16string& section, const std::u16string& key,
+                             int32_t fallback) const {
+  return ParseIniInt(Text(section, key, u""), fallback);
+}
+
+}  // namespace platform
