@@ -6,8 +6,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 source scripts/wine_env.sh
-bash scripts/build.sh win32 orvo_aimp_kaleidra kaleidra_demo
-[ "$KALEIDRA_WIN" = win32 ] || bash scripts/build.sh "$KALEIDRA_WIN" kaleidra_demo
+# The product is built on every host; the demo folder only for the build that runs here.
+if [ "$KALEIDRA_WIN" = win32 ]; then
+  bash scripts/build.sh win32 kaleidra_demo
+else
+  bash scripts/build.sh win32 orvo_aimp_kaleidra
+  bash scripts/build.sh "$KALEIDRA_WIN" kaleidra_demo
+fi
 wine_start
 trap wine_stop EXIT
 demo=build/$KALEIDRA_WIN/demo
