@@ -61,10 +61,10 @@ void SetSeedSource(SeedSource source);
 
 std::u16string CurrentSkinName(host::IAIMPSkinsService* skins);
 
-// The built-in skin ("") or any "*.acs3" / "*.acs2" entry of the Skins folder,
-// each with the same chance. Only the first kMaxSkinFiles names found are
-// candidates, so a huge folder neither overruns the table nor stalls the pick.
-constexpr int kMaxSkinFiles = 1024;
+// The built-in skin ("") or any "*.acs3" / "*.acs2" entry of the Skins folder
+// that is a bare skin file name, each with the same chance however many
+// there are, in one pass over the folder search with one name kept. The
+// draws come from one seed of the seed source.
 std::u16string PickAnySkin();
 
 // Draws from the user's lists as saved in the selection lists file.
