@@ -34,14 +34,13 @@ bool IsAscii(View s) {
 
 ProfileKeys::ProfileKeys(std::u16string path) : path_(std::move(path)) {}
 
-std::u16string ProfileKeys::Text(const std::u16string& section, const std::u16string& key,
-                                 const std::u16string& fallback) const {
-  return ReadProfileText(path_, section, key, fallback);
+std::u16string ProfileKeys::Text(View section, View key, View fallback) const {
+  return ReadProfileText(path_, std::u16string(section), std::u16string(key),
+                         std::u16string(fallback));
 }
 
-int32_t ProfileKeys::Int(const std::u16string& section, const std::u16string& key,
-                         int32_t fallback) const {
-  return ReadProfileInt(path_, section, key, fallback);
+int32_t ProfileKeys::Int(View section, View key, int32_t fallback) const {
+  return ReadProfileInt(path_, std::u16string(section), std::u16string(key), fallback);
 }
 
 View ProfileSections::Store::Keep(View text, bool fold) {
@@ -87,24 +86,22 @@ ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string
   }
 }
 
-const ProfileSections::Section* ProfileSections::Find(const std::u16string& section) const {
+const ProfileSections::Section* ProfileSections::Find(View section) const {
   for (const Section& s : sections_)
     if (s.whole && s.name == section) return &s;
   return nullptr;
 }
 
-std::u16string ProfileSections::Text(const std::u16string& section, const std::u16string& key,
-                                     const std::u16string& fallback) const {
+std::u16string ProfileSections::Text(View section, View key, View fallback) const {
   const Section* s = Find(section);
   if (!s) return keys_.Text(section, key, fallback);
   const auto found = s->values.find(View(Folded(key, folded_)));
-  if (found == s->values.end() || found->second.bare) return fallback;
+  if (found == s->values.end() || found->second.bare) return std::u16string(fallback);
   if (found->second.inexact) return keys_.Text(section, key, fallback);
   return std::u16string(found->second.text);
 }
 
-int32_t ProfileSections::Int(const std::u16string& section, const std::u16string& key,
-                             int32_t fallback) const {
+int32_t ProfileSections::Int(View section, View key, int32_t fallback) const {
   return ParseIniInt(Text(section, key, u""), fallback);
 }
 

@@ -17,9 +17,9 @@ namespace platform {
 class ProfileKeys {
  public:
   explicit ProfileKeys(std::u16string path);
-  std::u16string Text(const std::u16string& section, const std::u16string& key,
-                      const std::u16string& fallback) const;
-  int32_t Int(const std::u16string& section, const std::u16string& key, int32_t fallback) const;
+  std::u16string Text(std::u16string_view section, std::u16string_view key,
+                      std::u16string_view fallback) const;
+  int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
 
  private:
   std::u16string path_;
@@ -36,9 +36,9 @@ class ProfileKeys {
 class ProfileSections {
  public:
   ProfileSections(std::u16string path, std::vector<std::u16string> sections);
-  std::u16string Text(const std::u16string& section, const std::u16string& key,
-                      const std::u16string& fallback) const;
-  int32_t Int(const std::u16string& section, const std::u16string& key, int32_t fallback) const;
+  std::u16string Text(std::u16string_view section, std::u16string_view key,
+                      std::u16string_view fallback) const;
+  int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
 
  private:
   struct Value {
@@ -59,7 +59,7 @@ class ProfileSections {
    private:
     std::deque<std::u16string> blocks_;
   };
-  const Section* Find(const std::u16string& section) const;
+  const Section* Find(std::u16string_view section) const;
 
   ProfileKeys keys_;
   std::vector<Section> sections_;
