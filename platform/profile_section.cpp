@@ -1,6 +1,7 @@
 #include "platform/profile_section.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/ini_int.h"
@@ -24,6 +25,12 @@ std::u16string& Folded(View name, std::u16string& into) {
   into.assign(name);
   Fold(into.data(), into.data() + into.size());
   return into;
+}
+
+uint64_t HashOf(View name) {
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (const char16_t c : name) hash = (hash ^ c) * 1099511628211ull;
+  return hash;
 }
 
 bool IsAscii(View s) {
@@ -57,7 +64,10 @@ View ProfileSections::Store::Keep(View text, bool fold) {
 
 ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string> sections)
     : keys_(path) {
-  for (std::u16string& name : sections) sections_.push_back(Section{std::move(name), true, {}});
+  for (std::u16string& name : sections) {
+    sections_.emplace_back();
+    sections_.back().name = std::move(name);
+  }
   std::vector<std::u16string> names;
   for (const Section& section : sections_) names.push_back(section.name);
   const std::vector<bool> read = ReadProfileSections(path, names, [&](size_t i, View entry) {
@@ -78,12 +88,58 @@ ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string
       // A key read cuts a long value to its buffer, quotes and all.
       value.inexact = value.text.size() >= kMaxProfileValueLength - 1;
     }
-    section.values.emplace(store_.Keep(name, true), value);  // the first of a name wins
+    Entry& e = section.entries.emplace_back();
+    e.name = store_.Keep(name, true);
+    e.hash = HashOf(e.name);
+    e.value = value;
   });
   for (size_t i = 0; i < sections_.size(); ++i) {
-    sections_[i].whole = sections_[i].whole && read[i];
-    if (!sections_[i].whole) sections_[i].values.clear();
+    Section& section = sections_[i];
+    section.whole = section.whole && read[i];
+    if (section.whole)
+      section.Index();
+    else
+      section.entries.clear();
   }
+}
+
+void ProfileSections::Section::Index() {
+  byHash.resize(entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) byHash[i] = {entries[i].hash, i};
+  std::sort(byHash.begin(), byHash.end());
+  // Within a run of one hash, an entry is first unless an earlier one has its
+  // name: compared with the first of each name in the run, so a thousand
+  // copies of one line cost a thousand comparisons.
+  std::vector<size_t> firsts;
+  for (size_t run = 0; run < byHash.size();) {
+    firsts.clear();
+    size_t end = run;
+    for (; end < byHash.size() && byHash[end].first == byHash[run].first; ++end) {
+      Entry& e = entries[byHash[end].second];
+      e.first = std::none_of(firsts.begin(), firsts.end(),
+                             [&](size_t f) { return entries[f].name == e.name; });
+      if (e.first) firsts.push_back(byHash[end].second);
+    }
+    run = end;
+  }
+}
+
+const ProfileSections::Entry* ProfileSections::Section::Lookup(View name) const {
+  if (next < entries.size()) {
+    const Entry& e = entries[next];
+    if (e.first && e.name == name) {
+      ++next;
+      return &e;
+    }
+  }
+  const uint64_t hash = HashOf(name);
+  auto it = std::lower_bound(byHash.begin(), byHash.end(), std::make_pair(hash, size_t{0}));
+  for (; it != byHash.end() && it->first == hash; ++it) {
+    if (entries[it->second].name != name) continue;
+    next = it->second + 1;
+    return &entries[it->second];
+  }
+  return nullptr;
 }
 
 const ProfileSections::Section* ProfileSections::Find(View section) const {
@@ -95,10 +151,11 @@ const ProfileSections::Section* ProfileSections::Find(View section) const {
 std::u16string ProfileSections::Text(View section, View key, View fallback) const {
   const Section* s = Find(section);
   if (!s) return keys_.Text(section, key, fallback);
-  const auto found = s->values.find(View(Folded(key, folded_)));
-  if (found == s->values.end() || found->second.bare) return std::u16string(fallback);
-  if (found->second.inexact) return keys_.Text(section, key, fallback);
-  return std::u16string(found->second.text);
+  const View name = Folded(key, folded_);
+  const Entry* found = s->Lookup(name);
+  if (!found || found->value.bare) return std::u16string(fallback);
+  if (found->value.inexact) return keys_.Text(section, key, fallback);
+  return std::u16string(found->value.text);
 }
 
 int32_t ProfileSections::Int(View section, View key, int32_t fallback) const {

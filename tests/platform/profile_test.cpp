@@ -91,6 +91,7 @@ TEST_F(Profile, SectionReadsAgreeWithKeyReads) {
   };
   const Case cases[] = {
       {"plain", "[S]\r\nA=1\r\nB=two\r\n[T]\r\nA=3\r\n"},
+      {"a duplicate where the next lookup looks first", "[S]\r\nA=1\r\nB=2\r\nA=3\r\nC=4\r\n"},
       {"names in any case, first of duplicate names and sections",
        "[s]\r\nb=first\r\nB=second\r\n[T]\r\nC=t\r\n[S]\r\nA=again\r\n[t]\r\nC=again\r\n"},
       {"blanks and quotes",
@@ -105,7 +106,8 @@ TEST_F(Profile, SectionReadsAgreeWithKeyReads) {
       {"no such section", "[U]\r\nA=1\r\n"},
       {"no line break at the end", "[T]\r\nA=1\r\n[S]\r\nA=2"},
   };
-  const std::u16string keys[] = {u"A", u"a", u"B", u"C", u"D", u"E", u"F", u"", u"\u017F"};
+  // In this order: a lookup that follows another may look where that one ended.
+  const std::u16string keys[] = {u"A", u"a", u"B", u"A", u"C", u"D", u"E", u"F", u"", u"\u017F"};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     folder.Write(kIni, c.text);
