@@ -11,7 +11,8 @@ dll=build/win32/bin/orvo_aimp_kaleidra.dll
 # The archive is named after the version the DLL itself carries.
 version=$(python3 scripts/version_resource.py "$dll" | sed -n 's/^string 041904B0 ProductVersion\t//p')
 [ -n "$version" ] || { echo "release: $dll has no ProductVersion" >&2; exit 1; }
-epoch=$(git log -1 --format=%ct 2>/dev/null || echo 0)
+# SOURCE_DATE_EPOCH, when set, stands for the commit's time (a tree without git).
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
 mkdir -p dist
 archive=dist/orvo_aimp_kaleidra-$version.zip
 python3 scripts/release_zip.py "$archive" "$dll" \
