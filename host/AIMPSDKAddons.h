@@ -17,7 +17,7 @@ constexpr Guid SID_MenuService{0x41494D50, 0x0033, 0x434F, {0x52, 0x45, 0, 0, 0,
 
 // Sizes and lengths count UTF-16 characters.
 struct SkinInfoRecord {
-  uint32_t Size;  // 32
+  uint32_t Size;  // sizeof: 32 on i686, 64 on x86_64
   char16_t* AuthorBuffer;
   uint32_t AuthorBufferSize;
   char16_t* DescriptionBuffer;
@@ -30,7 +30,7 @@ struct SkinInfoRecord {
 using MenuItemProc = void(HOST_STDCALL*)(int32_t, int32_t);
 
 struct MenuItemRecord {
-  uint32_t Size;  // 28
+  uint32_t Size;  // sizeof: 28 on i686, 40 on x86_64
   uint32_t Reserved1;
   const char16_t* Caption;
   uint32_t Kind;
@@ -54,6 +54,22 @@ static_assert(offsetof(MenuItemRecord, Kind) == 12, "layout");
 static_assert(offsetof(MenuItemRecord, Proc) == 16, "layout");
 static_assert(offsetof(MenuItemRecord, ShortCut) == 20, "layout");
 static_assert(offsetof(MenuItemRecord, Reserved2) == 24, "layout");
+#elif defined(_WIN64)
+// The 64-bit twin: natural alignment, pointers and handles 64-bit, the rest 32-bit.
+static_assert(sizeof(SkinInfoRecord) == 64, "SkinInfoRecord is 64 bytes on x86_64");
+static_assert(offsetof(SkinInfoRecord, AuthorBuffer) == 8, "layout");
+static_assert(offsetof(SkinInfoRecord, AuthorBufferSize) == 16, "layout");
+static_assert(offsetof(SkinInfoRecord, DescriptionBuffer) == 24, "layout");
+static_assert(offsetof(SkinInfoRecord, DescriptionBufferSize) == 32, "layout");
+static_assert(offsetof(SkinInfoRecord, NameBuffer) == 40, "layout");
+static_assert(offsetof(SkinInfoRecord, NameBufferSize) == 48, "layout");
+static_assert(offsetof(SkinInfoRecord, Preview) == 56, "layout");
+static_assert(sizeof(MenuItemRecord) == 40, "MenuItemRecord is 40 bytes on x86_64");
+static_assert(offsetof(MenuItemRecord, Caption) == 8, "layout");
+static_assert(offsetof(MenuItemRecord, Kind) == 16, "layout");
+static_assert(offsetof(MenuItemRecord, Proc) == 24, "layout");
+static_assert(offsetof(MenuItemRecord, ShortCut) == 32, "layout");
+static_assert(offsetof(MenuItemRecord, Reserved2) == 36, "layout");
 #endif
 
 struct IAIMPSkinsService : IUnknownHost {

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs every Debian package the two builds and the tests need. Safe to run again.
+# Installs every Debian package the builds and the tests need, for the 32-bit
+# product and its 64-bit twin alike. Safe to run again.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
       libbenchmark-dev zlib1g-dev g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
-      wine wine32:i386 fonts-wine xvfb xauth imagemagick python3)
+      g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+      wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick python3)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

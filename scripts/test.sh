@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Runs every test: native, native with sanitizers, and the Win32 build under
-# Wine. Ends with one line "N passed, M failed"; exits non-zero on any failure.
+# Runs every test: native, native with sanitizers, fuzzing, and the Windows
+# builds under Wine. Ends with one line "N passed, M failed"; exits non-zero on
+# any failure.
+#
+# The 32-bit DLL is the product: it is always built and its PE tables checked.
+# Where the host runs 32-bit code the whole Windows suite runs on it and the
+# 64-bit twin runs the end-to-end program; elsewhere (or with
+# KALEIDRA_FORCE_WIN64=1) the whole suite runs on the twin.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
 source scripts/wine_env.sh
+echo "== host: the Windows suite runs on $KALEIDRA_WIN ($KALEIDRA_WIN_WHY)"
 
 passed=0
 failed=0
 problems=()
+stage_times=()
 
 # Reads a gtest log; a program that crashed before its summary counts as failed.
 count_gtest() {
@@ -29,14 +37,38 @@ count_gtest() {
   echo "$name: $ok passed, $bad failed"
 }
 
+# Reads a log of "ok: ..." and "FAIL: ..." lines; a script that failed without
+# saying why counts as one failure.
+count_checks() {
+  local name=$1 log=$2 rc=$3 ok bad
+  ok=$(grep -c '^ok: ' "$log")
+  bad=$(grep -c '^FAIL: ' "$log")
+  grep '^FAIL: ' "$log" | sed 's/^/    /'
+  if [ "$rc" -ne 0 ] && [ "$bad" -eq 0 ]; then bad=1; fi
+  [ "$bad" -gt 0 ] && problems+=("$name: $bad failed (see $log)")
+  passed=$((passed + ok))
+  failed=$((failed + bad))
+  echo "$name: $ok passed, $bad failed"
+}
+
+build_failed() {
+  failed=$((failed + 1))
+  problems+=("$1: build failed")
+}
+
+# stage NAME COMMAND...: runs one stage and records its wall time.
+stage() {
+  local name=$1 start=$SECONDS
+  shift
+  echo "== $name"
+  "$@"
+  stage_times+=("$name: $((SECONDS - start)) s")
+  echo "-- $name took $((SECONDS - start)) s"
+}
+
 run_native() {
   local preset=$1
-  echo "== $preset"
-  if ! bash scripts/build.sh "$preset"; then
-    failed=$((failed + 1))
-    problems+=("$preset: build failed")
-    return
-  fi
+  bash scripts/build.sh "$preset" || { build_failed "$preset"; return; }
   mkdir -p "build/$preset/logs"
   for t in build/$preset/bin/test_*; do
     [ -x "$t" ] || continue
@@ -51,12 +83,7 @@ run_native() {
 # The fuzz target runs for a bounded time from the seeds in tests/fuzz/seeds;
 # finding nothing counts as one passed test.
 run_fuzz() {
-  echo "== fuzz"
-  if ! bash scripts/build.sh fuzz; then
-    failed=$((failed + 1))
-    problems+=("fuzz: build failed")
-    return
-  fi
+  bash scripts/build.sh fuzz || { build_failed fuzz; return; }
   mkdir -p build/fuzz/logs build/fuzz/corpus
   cp tests/fuzz/seeds/* build/fuzz/corpus/
   local log=build/fuzz/logs/fuzz_loads.txt
@@ -71,36 +98,73 @@ run_fuzz() {
   fi
 }
 
-run_win32() {
-  echo "== win32 (Wine)"
-  if ! bash scripts/build.sh win32; then
-    failed=$((failed + 1))
-    problems+=("win32: build failed")
-    return
-  fi
+# check_dll PRESET ARCH: the DLL's PE tables, read without running it.
+check_dll() {
+  local preset=$1 arch=$2 log="build/$1/logs/check_pe.txt" rc
+  mkdir -p "build/$preset/logs"
+  bash scripts/check_pe.sh "build/$preset/bin/orvo_aimp_kaleidra.dll" "$arch" >"$log" 2>&1
+  rc=$?
+  count_checks "$preset/check_pe" "$log" "$rc"
+}
+
+# The product, built whole where its suite runs here and as the DLL alone
+# where only its tables can be checked.
+build_product() {
+  local targets=()
+  [ "$KALEIDRA_WIN" = win32 ] || targets=(orvo_aimp_kaleidra)
+  bash scripts/build.sh win32 "${targets[@]}" || { build_failed win32; return; }
+  check_dll win32 i686
+}
+
+# run_windows PRESET [PROGRAM...]: the Windows test programs of one build under
+# Wine, all of them and the unprivileged run unless some are named.
+run_windows() {
+  local preset=$1 arch=i686
+  shift
+  [ "$preset" = win64 ] && arch=x86_64
+  local targets=()
+  [ $# -gt 0 ] && targets=("$@")
+  bash scripts/build.sh "$preset" "${targets[@]}" || { build_failed "$preset"; return; }
+  [ "$preset" = win32 ] || check_dll "$preset" "$arch"
+  wine_use "$preset"
   wine_start
-  mkdir -p build/win32/logs
-  for t in build/win32/bin/test_*.exe; do
+  mkdir -p "build/$preset/logs"
+  local programs=() t
+  if [ $# -gt 0 ]; then
+    for t in "$@"; do programs+=("build/$preset/bin/$t.exe"); done
+  else
+    programs=(build/$preset/bin/test_*.exe)
+  fi
+  for t in "${programs[@]}"; do
     [ -f "$t" ] || continue
     local name log
     name=$(basename "$t" .exe)
-    log="build/win32/logs/$name.txt"
-    timeout 1200 wine "$t" >"$log" 2>&1
-    count_gtest "win32/$name" "$log"
+    log="build/$preset/logs/$name.txt"
+    timeout 1200 "$WINE" "$t" >"$log" 2>&1
+    count_gtest "$preset/$name" "$log"
   done
-  if [ -x scripts/unprivileged_tests.sh ]; then
-    bash scripts/unprivileged_tests.sh >build/win32/logs/unprivileged.txt 2>&1
-    count_gtest "win32/unprivileged" build/win32/logs/unprivileged.txt
+  if [ $# -eq 0 ]; then
+    KALEIDRA_WIN=$preset bash scripts/unprivileged_tests.sh >"build/$preset/logs/unprivileged.txt" 2>&1
+    count_gtest "$preset/unprivileged" "build/$preset/logs/unprivileged.txt"
   fi
-  wine_stop
+  wine_end
 }
 
-run_native native
-run_native native-san
-run_fuzz
-run_win32
+stage native run_native native
+stage native-san run_native native-san
+stage fuzz run_fuzz
+stage "win32 product" build_product
+if [ "$KALEIDRA_WIN" = win32 ]; then
+  stage "win32 suite (Wine)" run_windows win32
+  stage "win64 twin end to end (Wine)" run_windows win64 test_e2e
+else
+  stage "win64 twin suite (Wine)" run_windows win64
+fi
+wine_stop
 
 echo
+echo "== the Windows suite ran on $KALEIDRA_WIN ($KALEIDRA_WIN_WHY)"
+for s in "${stage_times[@]}"; do echo "stage $s"; done
 for p in "${problems[@]}"; do echo "problem: $p"; done
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -3,16 +3,19 @@
 # anywhere, so under root those cases skip; here they run as "nobody" (or, when
 # this script is not run by root, as the user running it) with a Wine prefix and
 # a home of that user's own under /tmp. Prints the output of one gtest run and
-# exits with its status. Needs the win32 build. Uses the X server in DISPLAY when
-# set (scripts/test.sh runs this while its Xvfb is up), else starts one.
+# exits with its status. Runs the build that scripts/wine_env.sh picks for this
+# host (KALEIDRA_WIN, win32 or win64) and needs it built. Uses the X server in
+# DISPLAY when set (scripts/test.sh runs this while its Xvfb is up), else starts
+# one.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 filter='*ReadOnly*'
-built=build/win32/bin
+source scripts/wine_env.sh
+built=build/$KALEIDRA_WIN/bin
 for f in test_e2e.exe standin_player.exe orvo_aimp_kaleidra.dll; do
   if [ ! -f "$built/$f" ]; then
-    echo "missing $built/$f: build the win32 preset first" >&2
+    echo "missing $built/$f: build the $KALEIDRA_WIN preset first" >&2
     exit 1
   fi
 done
@@ -29,7 +32,7 @@ bin=$base/bin
 
 # The programs and the Wine set-up where the user can read them; the folder is
 # the user's, as Wine insists for its prefix.
-mkdir -p "$base" "$base/home" "$base/wineprefix"
+mkdir -p "$base" "$base/home"
 rm -rf "$bin"
 mkdir -p "$bin"
 cp "$built/test_e2e.exe" "$built/standin_player.exe" "$built/orvo_aimp_kaleidra.dll" \
@@ -39,17 +42,18 @@ chmod 644 "$bin"/*
 if [ "$(id -u)" -eq 0 ]; then chown -R "$user" "$base"; fi
 
 "${run_as[@]}" env -i PATH="$PATH" LANG="${LANG:-C.UTF-8}" USER="$user" HOME="$base/home" \
-  WINEPREFIX="$base/wineprefix" DISPLAY="${DISPLAY:-}" BIN="$bin" FILTER="$filter" \
+  KALEIDRA_WIN="$KALEIDRA_WIN" KALEIDRA_WIN_WHY="$KALEIDRA_WIN_WHY" KALEIDRA_WINE_HOME="$base" \
+  DISPLAY="${DISPLAY:-}" BIN="$bin" FILTER="$filter" \
   bash -c '
     cd "$BIN" || exit 1
     source ./wine_env.sh
     [ -n "$DISPLAY" ] && XVFB_PID=caller  # an X server of the caller: neither started nor stopped
     wine_start
+    echo "running $KALEIDRA_WIN as $(id -un)"
     # To a file: helper processes of Wine would keep a pipe open.
-    wine ./test_e2e.exe --gtest_filter="$FILTER" >../gtest.txt 2>&1
+    "$WINE" ./test_e2e.exe --gtest_filter="$FILTER" >../gtest.txt 2>&1
     rc=$?
     cat ../gtest.txt
-    wineserver -k >/dev/null 2>&1
-    [ "$XVFB_PID" != caller ] && kill "$XVFB_PID" 2>/dev/null
+    wine_stop
     exit $rc
   '

@@ -1,8 +1,58 @@
-# Sourced: a private 32-bit Wine prefix inside the build tree and an X server.
-export WINEPREFIX="${WINEPREFIX:-$PWD/build/wineprefix}"
-export WINEARCH=win32
+# Sourced: which Windows build this host can run, Wine for that build with a
+# private prefix, and an X server.
+#
+# The 32-bit build is the product and runs wherever the host runs 32-bit code.
+# Some hosts run 64-bit user code only (32-bit programs fail with "Exec format
+# error"): there the 64-bit twin carries the Windows runs. KALEIDRA_FORCE_WIN64=1
+# takes the second path on any host.
+#
+# Debian's wine and wineserver wrappers pick the 32-bit programs whenever they
+# are installed, even where they cannot run, so the 64-bit loader and server are
+# called directly. Call Wine as "$WINE" and its server as "$WINESERVER_BIN".
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Each build's prefix lives here (the unprivileged run passes its own).
+KALEIDRA_WINE_HOME="${KALEIDRA_WINE_HOME:-$PWD/build}"
+
+# Sets KALEIDRA_WIN (win32 or win64) and KALEIDRA_WIN_WHY once; a caller may
+# pass both down.
+if [ -z "${KALEIDRA_WIN:-}" ]; then
+  if [ "${KALEIDRA_FORCE_WIN64:-0}" = 1 ]; then
+    KALEIDRA_WIN=win64
+    KALEIDRA_WIN_WHY="forced by KALEIDRA_FORCE_WIN64=1"
+  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    KALEIDRA_WIN=win32
+    KALEIDRA_WIN_WHY="this host runs 32-bit code"
+  else
+    KALEIDRA_WIN=win64
+    KALEIDRA_WIN_WHY="this host runs no 32-bit code"
+  fi
+fi
+export KALEIDRA_WIN KALEIDRA_WIN_WHY
+
+# wine_use win32|win64: the loader, server and prefix of one build. Stop the
+# other build's Wine first.
+wine_use() {
+  case $1 in
+    win32)
+      WINE=/usr/bin/wine
+      WINESERVER_BIN=/usr/bin/wineserver
+      export WINEARCH=win32 WINEPREFIX="$KALEIDRA_WINE_HOME/wineprefix"
+      unset WINELOADER WINESERVER
+      ;;
+    win64)
+      WINE=/usr/lib/wine/wine64
+      WINESERVER_BIN=/usr/lib/wine/wineserver64
+      export WINEARCH=win64 WINEPREFIX="$KALEIDRA_WINE_HOME/wineprefix64"
+      export WINELOADER="$WINE" WINESERVER="$WINESERVER_BIN"
+      ;;
+    *)
+      echo "wine_use: win32 or win64, not '$1'" >&2
+      return 1
+      ;;
+  esac
+}
+wine_use "$KALEIDRA_WIN"
 
 wine_start() {
   if [ -z "${XVFB_PID:-}" ]; then
@@ -15,10 +65,10 @@ wine_start() {
   fi
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >"$WINEPREFIX.boot.log" 2>&1 || true
+    "$WINE" wineboot -i >"$WINEPREFIX.boot.log" 2>&1 || true
     # No window manager runs under Xvfb: unmanaged windows show and hide at once.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX.boot.log" 2>&1 || true
-    wineserver -w
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX.boot.log" 2>&1 || true
+    "$WINESERVER_BIN" -w
   fi
   # Wine's own Tahoma and Webdings (fonts-wine) are not on fontconfig's path:
   # the windows' fonts are found only in the prefix's Fonts folder.
@@ -28,10 +78,15 @@ wine_start() {
       cp "/usr/share/wine/fonts/$font" "$fonts/"
     fi
   done
-  wineserver -p >/dev/null 2>&1 || true
+  "$WINESERVER_BIN" -p >/dev/null 2>&1 || true
+}
+
+# Ends this build's Wine; the X server stays for another build's run.
+wine_end() {
+  "$WINESERVER_BIN" -k >/dev/null 2>&1 || true
 }
 
 wine_stop() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wine_end
+  [ -n "${XVFB_PID:-}" ] && [ "$XVFB_PID" != caller ] && kill "$XVFB_PID" 2>/dev/null || true
 }
