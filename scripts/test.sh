@@ -116,6 +116,16 @@ build_product() {
   check_dll win32 i686
 }
 
+# The release archive, made twice from this commit: the same bytes, the right
+# files, checksums and version resource.
+run_release() {
+  local log=build/win32/logs/check_release.txt rc
+  mkdir -p build/win32/logs
+  bash scripts/check_release.sh >"$log" 2>&1
+  rc=$?
+  count_checks win32/check_release "$log" "$rc"
+}
+
 # run_windows PRESET [PROGRAM...]: the Windows test programs of one build under
 # Wine, all of them and the unprivileged run unless some are named.
 run_windows() {
@@ -154,6 +164,7 @@ stage native run_native native
 stage native-san run_native native-san
 stage fuzz run_fuzz
 stage "win32 product" build_product
+stage "release archive" run_release
 if [ "$KALEIDRA_WIN" = win32 ]; then
   stage "win32 suite (Wine)" run_windows win32
   stage "win64 twin end to end (Wine)" run_windows win64 test_e2e
