@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin_windows.h"
 #include "plugin/selection_lists.h"
 #include "resources/palettes.h"
 #include "ui/palette_mapping.h"
@@ -23,6 +24,8 @@ namespace {
 const int kSkinCounts[] = {0, 100, 1024, 5000};
 constexpr int kListEntries = 1000;
 constexpr int64_t kRunsAfterAStop = 20;
+// The list cases differ by a tenth where single runs differ by a third.
+constexpr int64_t kListRuns = 60;
 constexpr int32_t kColorMax = 200;
 constexpr int32_t kBrightnessMax = 100;
 
@@ -30,16 +33,20 @@ std::u16string Folder(const fs::path& path) {
   return path.u16string() + (fs::path::preferred_separator == '\\' ? u"\\" : u"/");
 }
 
+std::string SkinFileName(int i) {
+  char name[32];
+  std::snprintf(name, sizeof name, "skin%04d.%s", i, i % 2 ? "acs2" : "acs3");
+  return name;
+}
+
 // A player folder whose Skins\ holds count files, half of each kind.
 fs::path MakePlayerFolder(const fs::path& root, int count) {
   const fs::path folder = root / ("skins" + std::to_string(count));
   fs::create_directories(folder / "Plugins");
   fs::create_directories(folder / "Skins");
-  for (int i = 0; i < count; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "skin%04d.%s", i, i % 2 ? "acs2" : "acs3");
-    std::ofstream(folder / "Skins" / name, std::ios::binary) << std::string(kSkinFileBytes, 'x');
-  }
+  for (int i = 0; i < count; ++i)
+    std::ofstream(folder / "Skins" / SkinFileName(i), std::ios::binary)
+        << std::string(kSkinFileBytes, 'x');
   return folder;
 }
 
@@ -73,6 +80,22 @@ struct Plugin {
     kaleidra::ReleaseServices();
   }
 };
+
+// The bare calls the player must answer for names, in order.
+void ReadEachSkinInfo(QuietSkins& skins, const std::vector<std::u16string>& names) {
+  std::vector<char16_t> buffers(3 * 512);
+  for (const std::u16string& name : names) {
+    host::SkinInfoRecord info{};
+    info.Size = sizeof info;
+    info.AuthorBuffer = &buffers[0];
+    info.AuthorBufferSize = 512;
+    info.DescriptionBuffer = &buffers[512];
+    info.DescriptionBufferSize = 512;
+    info.NameBuffer = &buffers[1024];
+    info.NameBufferSize = 512;
+    gSink = skins.ReadSkinInfo(name.c_str(), static_cast<int32_t>(name.size()), &info);
+  }
+}
 
 void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count) {
   const std::string n = "/" + std::to_string(count);
@@ -115,21 +138,7 @@ void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count)
                      UseFolder(folder);
                      *names = SkinNames(msaver::SkinsFolder());
                    },
-                   [skins, names] {
-                     std::vector<char16_t> buffers(3 * 512);
-                     for (const std::u16string& name : *names) {
-                       host::SkinInfoRecord info{};
-                       info.Size = sizeof info;
-                       info.AuthorBuffer = &buffers[0];
-                       info.AuthorBufferSize = 512;
-                       info.DescriptionBuffer = &buffers[512];
-                       info.DescriptionBufferSize = 512;
-                       info.NameBuffer = &buffers[1024];
-                       info.NameBufferSize = 512;
-                       gSink = skins->ReadSkinInfo(name.c_str(), static_cast<int32_t>(name.size()),
-                                                   &info);
-                     }
-                   },
+                   [skins, names] { ReadEachSkinInfo(*skins, *names); },
                    [plugin] {
                      plugin->Start();
                      plugin->Stop();
@@ -138,37 +147,74 @@ void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count)
                    kRunsAfterAStop});
 }
 
+// Every list names a different skin file of the folder at each entry.
 kaleidra::SelectionLists ManyEntries() {
   kaleidra::SelectionLists lists;
   for (int i = 0; i < kListEntries; ++i) {
-    lists.skinNames.push_back(u"skin" + platform::ToDecimal(i) + u".acs3");
+    lists.skinNames.push_back(platform::FromUtf8(SkinFileName(i)));
     lists.colorIndices.push_back(i % (kColorMax + 1));
     lists.intensityIndices.push_back(i % (kBrightnessMax + 1));
   }
   return lists;
 }
 
+// The plug-in's windows as a start creates them, with the skins service
+// Initialize would have obtained.
+struct Windows {
+  QuietSkins skins;
+
+  void Create() {
+    skins.AddRef();
+    msaver::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
+    kaleidra::CreateWindows();
+  }
+  void Destroy() {
+    kaleidra::DestroyWindows();
+    kaleidra::ReleaseServices();
+  }
+};
+
+// The lists load into fresh windows against the player's calls it cannot
+// avoid: one ReadSkinInfo per listed skin. Both follow the same untimed
+// renewal of the windows, which asks the player about every skin again.
 void AddListCases(std::vector<Case>& cases, const fs::path& folder) {
   const std::string n = "/" + std::to_string(kListEntries);
-  auto use = [folder] { UseFolder(folder); };
   auto lists = std::make_shared<kaleidra::SelectionLists>(ManyEntries());
+  auto windows = std::make_shared<Windows>();
+  auto setUp = [folder, lists, windows] {
+    UseFolder(folder);
+    kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists);
+    windows->Create();
+  };
+  auto renew = [windows] {
+    windows->Destroy();
+    windows->Create();
+  };
+  auto tearDown = [windows] { windows->Destroy(); };
   cases.push_back({"ListsSave" + n,
-                   use,
+                   [folder] { UseFolder(folder); },
                    [lists] { kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists); },
                    {},
                    {}});
-  cases.push_back(
-      {"ListsLoad" + n,
-       [folder, lists] {
-         UseFolder(folder);
-         kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists);
-       },
-       [] {
-         gSink = static_cast<int64_t>(
-             kaleidra::ReadSelectionListsFile(msaver::ListsFilePath()).skinNames.size());
-       },
-       {},
-       {}});
+  // Each case runs once untimed first: the first run after the set-up pays
+  // for caches the set-up left cold, which the runs of the other case do not.
+  auto add = [&](const char* name, std::function<void()> run) {
+    cases.push_back({name + n,
+                     [setUp, renew, run] {
+                       setUp();
+                       run();
+                       renew();
+                     },
+                     run, renew, tearDown, kListRuns});
+  };
+  add("ListsLoad", [] { kaleidra::LoadSelectionLists(); });
+  // Of the load, the reading of the file alone.
+  add("ListsFileRead", [] {
+    gSink = static_cast<int64_t>(
+        kaleidra::ReadSelectionListsFile(msaver::ListsFilePath()).skinNames.size());
+  });
+  add("BareListedReadSkinInfo",
+      [windows, lists] { ReadEachSkinInfo(windows->skins, lists->skinNames); });
 }
 
 // Every index of both strips to its colour, and every such colour back.
@@ -213,7 +259,7 @@ Workbench::Workbench() {
   const fs::path root = fs::temp_directory_path() / ("kaleidra-bench-" + std::to_string(random()));
   root_ = root.string();
   for (const int count : kSkinCounts) AddFolderCases(cases_, MakePlayerFolder(root, count), count);
-  AddListCases(cases_, MakePlayerFolder(root, 0));
+  AddListCases(cases_, MakePlayerFolder(root, kListEntries));
   AddPaletteCases(cases_);
 }
 
@@ -223,31 +269,49 @@ Workbench::~Workbench() {
   fs::remove_all(root_, ignored);
 }
 
+namespace {
+
+// Prints one ratio; false when it has a goal and misses it.
+bool PrintRatio(const char* what, const std::string& size, const Timings& timings,
+                const std::string& own, const std::string& bare, double goal) {
+  const auto o = timings.find(own), b = timings.find(bare);
+  if (o == timings.end() || b == timings.end() || b->second <= 0) return true;
+  const double ratio = o->second / b->second;
+  const bool ok = goal <= 0 || ratio <= goal;
+  std::printf("  %-34s %11s: %8.2f  (%.3f ms / %.3f ms)%s\n", what, size.c_str(), ratio,
+              o->second * 1e3, b->second * 1e3,
+              goal <= 0 ? "" : (ok ? "  goal met" : "  GOAL MISSED"));
+  return ok;
+}
+
+}  // namespace
+
 bool PrintRatios(const Timings& timings) {
   struct Pair {
     const char* what;
     const char* own;
     const char* bare;
-    double goal;  // 0: no goal
   };
-  const Pair pairs[] = {{"menu command / bare enumeration", "MenuCommand", "BareEnumeration", 1.5},
-                        {"start-up / bare ReadSkinInfo", "Startup", "BareReadSkinInfo", 1.5}};
+  const Pair pairs[] = {{"menu command / bare enumeration", "MenuCommand", "BareEnumeration"},
+                        {"start-up / bare ReadSkinInfo", "Startup", "BareReadSkinInfo"}};
+  constexpr double kSkinsGoal = 1.5;
+  constexpr double kListsGoal = 1.2;
   bool met = true;
-  std::printf("\nratios (goal at 1024 skins: at most 1.5)\n");
+  std::printf("\nratios (goals: at 1024 skins at most %.1f; lists load at most %.1f)\n", kSkinsGoal,
+              kListsGoal);
   for (const Pair& pair : pairs) {
     for (const int count : kSkinCounts) {
       const std::string n = "/" + std::to_string(count);
-      const auto own = timings.find(pair.own + n), bare = timings.find(pair.bare + n);
-      if (own == timings.end() || bare == timings.end() || bare->second <= 0) continue;
-      const double ratio = own->second / bare->second;
       const bool judged = count == 1024;
-      const bool ok = !judged || ratio <= pair.goal;
-      met = met && ok;
-      std::printf("  %-34s %5d skins: %8.2f  (%.3f ms / %.3f ms)%s\n", pair.what, count, ratio,
-                  own->second * 1e3, bare->second * 1e3,
-                  judged ? (ok ? "  goal met" : "  GOAL MISSED") : "");
+      met = PrintRatio(pair.what, std::to_string(count) + " skins", timings, pair.own + n,
+                       pair.bare + n, judged ? kSkinsGoal : 0) &&
+            met;
     }
   }
+  const std::string n = "/" + std::to_string(kListEntries);
+  met = PrintRatio("lists load / bare ReadSkinInfo", std::to_string(kListEntries) + " entries",
+                   timings, "ListsLoad" + n, "BareListedReadSkinInfo" + n, kListsGoal) &&
+        met;
   return met;
 }
 

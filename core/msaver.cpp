@@ -25,6 +25,29 @@ uint32_t ClockSeed() {
   return platform::TickCount();
 }
 
+uint32_t NextSeed() {
+  const SeedSource& injected = InjectedSeedSource();
+  return injected ? injected() : ClockSeed();
+}
+
+// The draws of one pick that needs a draw per candidate: seeded once, as
+// seeds from the clock taken microseconds apart would hardly differ.
+// SplitMix64; the high half of a step scaled into 0..n-1.
+class PickGenerator {
+ public:
+  explicit PickGenerator(uint32_t seed) : state_(seed) {}
+  uint32_t Below(uint32_t n) { return static_cast<uint32_t>(((Next() >> 32) * n) >> 32); }
+
+ private:
+  uint64_t Next() {
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+  uint64_t state_;
+};
+
 // One slot's token: which list or range fills it, when its gate is open.
 std::u16string SlotToken(bool gateOpen, bool listFlag, int modeItem,
                          const std::u16string& listToken, const std::u16string& rangeToken) {
@@ -84,8 +107,7 @@ void SetSeedSource(SeedSource source) {
 
 int32_t RandomBelow(int32_t n) {
   if (n < 1) return 0;
-  const SeedSource& injected = InjectedSeedSource();
-  uint32_t seed = injected ? injected() : ClockSeed();
+  uint32_t seed = NextSeed();
   // The classic 32-bit linear congruential step; the high half of the
   // product scales it into 0..n-1 without modulo bias worth speaking of.
   seed = seed * 134775813u + 1u;
@@ -108,19 +130,23 @@ std::u16string ListsFilePath() {
   return platform::ExecutableFolder() + u"Plugins\\orvo_aimp_kaleidrap.ini";
 }
 
+// One pass over the folder search keeping one name (reservoir sampling): the
+// n-th candidate replaces the kept one with chance 1/n, so each of any number
+// of files, and the built-in skin, ends up kept with the same chance.
 std::u16string PickAnySkin() {
-  std::vector<std::u16string> names;
-  names.reserve(16);
-  names.emplace_back();  // entry 0: the built-in skin
-  const std::u16string folder = SkinsFolder();
-  auto collect = [&names](const std::u16string& name) {
-    if (names.size() > static_cast<size_t>(kMaxSkinFiles)) return false;
-    names.push_back(name);
-    return names.size() <= static_cast<size_t>(kMaxSkinFiles);
+  PickGenerator generator(NextSeed());
+  std::u16string kept;  // the built-in skin, the first candidate
+  uint32_t candidates = 1;
+  auto consider = [&](const std::u16string& name) {
+    if (!IsSkinFileName(name)) return true;
+    ++candidates;
+    if (generator.Below(candidates) == 0) kept = name;
+    return true;
   };
-  platform::ForEachMatch(folder, u"*.acs3", collect);
-  platform::ForEachMatch(folder, u"*.acs2", collect);
-  return names[static_cast<size_t>(RandomBelow(static_cast<int32_t>(names.size())))];
+  const std::u16string folder = SkinsFolder();
+  platform::ForEachMatch(folder, u"*.acs3", consider);
+  platform::ForEachMatch(folder, u"*.acs2", consider);
+  return kept;
 }
 
 std::u16string PickMySkin(host::IAIMPSkinsService* skins) {

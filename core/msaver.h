@@ -61,16 +61,17 @@ void SetSeedSource(SeedSource source);
 
 std::u16string CurrentSkinName(host::IAIMPSkinsService* skins);
 
-// The built-in skin ("") or any "*.acs3" / "*.acs2" entry of the Skins folder,
-// each with the same chance. Only the first kMaxSkinFiles names found are
-// candidates, so a huge folder neither overruns the table nor stalls the pick.
-constexpr int kMaxSkinFiles = 1024;
+// The built-in skin ("") or any "*.acs3" / "*.acs2" entry of the Skins folder
+// that is a bare skin file name, each with the same chance however many
+// there are, in one pass over the folder search with one name kept. The
+// draws come from one seed of the seed source.
 std::u16string PickAnySkin();
 
 // Draws from the user's lists as saved in the selection lists file.
-// Counts above kMaxListCount are taken as kMaxListCount. Every entry is one
-// private-profile access that reads (and, saving, rewrites) the whole file, so
-// the bound keeps an absurd count from stalling the player's start and stop.
+// Counts above kMaxListCount are taken as kMaxListCount, here and by the
+// lists load: a pick reads its keys one private-profile access each, so the
+// bound keeps an absurd count from stalling a pick that must look at every
+// entry.
 constexpr int32_t kMaxListCount = 1000;
 // When drawing keeps hitting the skin in use this many times, the pick falls
 // back to choosing among the listed names that differ from it, or returns the

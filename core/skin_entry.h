@@ -2,10 +2,10 @@
 // per skin and then only referred to by the rows of the skin lists.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "host/AIMPSDKAddons.h"
@@ -78,7 +78,7 @@ bool IsSkinFileName(std::u16string_view name);
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name);
 
 // Entries already made during one load of the lists, by name.
-using SkinEntryCache = std::map<std::u16string, SkinEntryRef>;
+using SkinEntryCache = std::unordered_map<std::u16string, SkinEntryRef>;
 
 // Makes the entry for name through the library-wide skins service, records the
 // name as its FileName and appends a "SkinName" row with it (or with none).

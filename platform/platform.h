@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -43,6 +44,15 @@ bool WriteProfileText(const std::u16string& path, const std::u16string& section,
                       const std::u16string& key, const std::u16string& value);
 int32_t ReadProfileInt(const std::u16string& path, const std::u16string& section,
                        const std::u16string& key, int32_t fallback);
+// Calls onEntry(i, entry) with every entry of the first section called
+// sections[i], in file order, as one GetPrivateProfileSectionW call gives
+// them: "key=value", or a bare key for a line without '='; blanks around
+// either part may stay. Comments and blank lines are left out; a missing file
+// or section has no entries. The result holds, for each section, false when
+// it was too large to read whole (and nothing of it was passed on).
+std::vector<bool> ReadProfileSections(
+    const std::u16string& path, const std::vector<std::u16string>& sections,
+    const std::function<void(size_t section, std::u16string_view entry)>& onEntry);
 
 // Clock sources for seeding the random draws.
 bool ReadPerformanceCounter(uint64_t& value);

@@ -34,15 +34,6 @@ std::vector<int32_t> IndicesOf(const toolkit::ListBox& list, const TPaletteListF
   return indices;
 }
 
-void LoadSelectionLists() {
-  const SelectionLists lists = ReadSelectionListsFile(msaver::ListsFilePath());
-  msaver::SkinEntryCache entries;
-  for (const std::u16string& name : lists.skinNames)
-    msaver::AddSkinItem(*SkinListForm->SelSkinList, name, &entries);
-  AppendColors(*ColorListForm->ColorsList, *ColorListForm, lists.colorIndices);
-  AppendColors(*IntensityListForm->IntensitiesList, *IntensityListForm, lists.intensityIndices);
-}
-
 void SaveSelectionLists() {
   SelectionLists lists;
   const TSkinListBox& skins = *SkinListForm->SelSkinList;
@@ -113,6 +104,16 @@ void CreateWindows() {
   SkinListForm = std::make_unique<TSkinListForm>();
   ColorListForm = std::make_unique<TColorListForm>();
   IntensityListForm = std::make_unique<TIntensityListForm>();
+}
+
+void LoadSelectionLists() {
+  const SelectionLists lists = ReadSelectionListsFile(msaver::ListsFilePath());
+  msaver::SkinEntryCache entries;
+  entries.reserve(lists.skinNames.size());
+  for (const std::u16string& name : lists.skinNames)
+    msaver::AddSkinItem(*SkinListForm->SelSkinList, name, &entries);
+  AppendColors(*ColorListForm->ColorsList, *ColorListForm, lists.colorIndices);
+  AppendColors(*IntensityListForm->IntensitiesList, *IntensityListForm, lists.intensityIndices);
 }
 
 void LoadSettings() {

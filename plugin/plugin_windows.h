@@ -8,6 +8,9 @@ namespace kaleidra {
 
 void CreateWindows();
 void LoadSettings();
+// The last step of LoadSettings: the lists file into the three selection
+// windows, whose lists are empty.
+void LoadSelectionLists();
 msaver::SettingsView CurrentSettings();
 void ShowSettingsWindow();
 // Finalize's work before the menu command is removed: flags, files, windows.

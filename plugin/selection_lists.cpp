@@ -4,6 +4,7 @@
 
 #include "core/msaver.h"
 #include "platform/platform.h"
+#include "platform/profile_section.h"
 #include "platform/text.h"
 #include "plugin/write_error.h"
 
@@ -19,24 +20,51 @@ constexpr Section kSkins{u"Skins", u"SkinName"};
 constexpr Section kColors{u"Colors", u"ColorID"};
 constexpr Section kIntensities{u"Intensities", u"IntensityID"};
 
-std::u16string EntryKey(const Section& section, size_t k) {
-  return section.stem + platform::ToDecimal(static_cast<int64_t>(k));
+// The keys of a section's entries, "SkinName1", "SkinName2", ..., made in one
+// buffer.
+class EntryKeys {
+ public:
+  explicit EntryKeys(const Section& section) : key_(section.stem), stem_(key_.size()) {}
+  const std::u16string& operator()(size_t k) {
+    key_.resize(stem_);
+    key_ += platform::ToDecimal(static_cast<int64_t>(k));
+    return key_;
+  }
+
+ private:
+  std::u16string key_;
+  size_t stem_;
+};
+
+// Keys is a way of reading the file's keys, platform::ProfileSections or
+// platform::ProfileKeys, which give the same values.
+template <class Keys>
+int32_t StoredCount(const Keys& keys, const Section& section) {
+  return std::min(keys.Int(section.name, u"Count", 0), msaver::kMaxListCount);
 }
 
-int32_t StoredCount(const std::u16string& path, const Section& section) {
-  return std::min(platform::ReadProfileInt(path, section.name, u"Count", 0), msaver::kMaxListCount);
-}
-
-std::vector<int32_t> ReadIndices(const std::u16string& path, const Section& section,
-                                 int32_t maxIndex) {
+template <class Keys>
+std::vector<int32_t> ReadIndices(const Keys& keys, const Section& section, int32_t maxIndex) {
   std::vector<int32_t> indices;
-  const int32_t count = StoredCount(path, section);
+  EntryKeys key(section);
+  const int32_t count = StoredCount(keys, section);
   for (int32_t k = 1; k <= count; ++k) {
-    const int32_t value =
-        platform::ReadProfileInt(path, section.name, EntryKey(section, static_cast<size_t>(k)), 0);
+    const int32_t value = keys.Int(section.name, key(static_cast<size_t>(k)), 0);
     indices.push_back(std::clamp(value, 0, maxIndex));
   }
   return indices;
+}
+
+template <class Keys>
+SelectionLists ReadLists(const Keys& keys) {
+  SelectionLists lists;
+  EntryKeys key(kSkins);
+  const int32_t count = StoredCount(keys, kSkins);
+  for (int32_t k = 1; k <= count; ++k)
+    lists.skinNames.push_back(keys.Text(kSkins.name, key(static_cast<size_t>(k)), u""));
+  lists.colorIndices = ReadIndices(keys, kColors, 200);
+  lists.intensityIndices = ReadIndices(keys, kIntensities, 100);
+  return lists;
 }
 
 // The text the profile functions would write into a new file key by key, made
@@ -49,7 +77,8 @@ class ListsText {
     if (values.empty()) return;
     text_ += u"[" + std::u16string(section.name) + u"]\r\n";
     Put(u"Count", platform::ToDecimal(static_cast<int64_t>(values.size())));
-    for (size_t k = 1; k <= values.size(); ++k) Put(EntryKey(section, k), toText(values[k - 1]));
+    EntryKeys key(section);
+    for (size_t k = 1; k <= values.size(); ++k) Put(key(k), toText(values[k - 1]));
   }
   const std::u16string& Text() const { return text_; }
 
@@ -63,14 +92,11 @@ class ListsText {
 }  // namespace
 
 SelectionLists ReadSelectionListsFile(const std::u16string& path) {
-  SelectionLists lists;
-  const int32_t skins = StoredCount(path, kSkins);
-  for (int32_t k = 1; k <= skins; ++k)
-    lists.skinNames.push_back(platform::ReadProfileText(
-        path, kSkins.name, EntryKey(kSkins, static_cast<size_t>(k)), u""));
-  lists.colorIndices = ReadIndices(path, kColors, 200);
-  lists.intensityIndices = ReadIndices(path, kIntensities, 100);
-  return lists;
+  return ReadLists(platform::ProfileSections(path, {kSkins.name, kColors.name, kIntensities.name}));
+}
+
+SelectionLists ReadSelectionListsFileKeyByKey(const std::u16string& path) {
+  return ReadLists(platform::ProfileKeys(path));
 }
 
 void WriteSelectionListsFile(const std::u16string& path, const SelectionLists& lists) {

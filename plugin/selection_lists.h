@@ -14,9 +14,13 @@ struct SelectionLists {
   std::vector<int32_t> intensityIndices;  // 0..100 when read
 };
 
-// Reads the file at path. Counts are taken as stored up to msaver::kMaxListCount;
-// a missing entry key reads as its default; indices are brought into range.
+// Reads the file at path, each section in one read. Counts are taken as
+// stored up to msaver::kMaxListCount; a missing entry key reads as its
+// default; indices are brought into range.
 SelectionLists ReadSelectionListsFile(const std::u16string& path);
+// The same with one private-profile read per key: what the one-section reads
+// must agree with.
+SelectionLists ReadSelectionListsFileKeyByKey(const std::u16string& path);
 
 // Writes the lists anew. When every list is empty the file is removed.
 // Otherwise the keys, as the profile functions lay them out, go into a new

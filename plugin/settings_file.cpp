@@ -13,6 +13,7 @@ namespace kaleidra {
 
 namespace {
 
+constexpr int kNoneItem = 0;
 constexpr int kWholeRangeItem = 1;
 
 bool IsOn(const toolkit::RadioGroup* group) {
@@ -93,24 +94,23 @@ class SettingsReader {
 
 void LoadSettingsFile(TSettingsForm& form) {
   const SettingsReader file;
-  // A group switched off is not restored: it keeps the item it has.
-  if (file.Bool(kAllowColors)) form.ChooseColor->SetItemIndex(kWholeRangeItem);
-  if (file.Bool(kAllowIntensities)) form.ChooseIntensity->SetItemIndex(kWholeRangeItem);
-  if (file.Bool(kAllowSkins)) form.SkinMethod->SetItemIndex(kWholeRangeItem);
+  // A group saved switched off comes back switched off.
+  auto restore = [&file](toolkit::RadioGroup& group, Key allowed) {
+    group.SetItemIndex(file.Bool(allowed) ? kWholeRangeItem : kNoneItem);
+  };
+  restore(*form.ChooseColor, kAllowColors);
+  restore(*form.ChooseIntensity, kAllowIntensities);
+  restore(*form.SkinMethod, kAllowSkins);
 
-  // A list flag counts only with its start-up box ticked.
   form.CSChk->SetChecked(file.Bool(kRandomColor));
-  if (form.CSChk->Checked()) {
-    AllowMyColors = file.Bool(kAllowMyColors);
-    form.UpdateColorPage();
-  }
   form.IntenChk->SetChecked(file.Bool(kRandomIntensity));
-  if (form.IntenChk->Checked()) {
-    AllowMyIntensities = file.Bool(kAllowMyIntensities);
-    form.UpdateColorPage();
-  }
   form.SkinChk->SetChecked(file.Bool(kRandomSkin));
-  if (form.SkinChk->Checked()) AllowMySkins = file.Bool(kAllowMySkins);
+  // A list in use comes back whatever the start-up boxes say, and puts its
+  // group on the list even over a hand-edited "Allow..." of 0.
+  AllowMyColors = file.Bool(kAllowMyColors);
+  AllowMyIntensities = file.Bool(kAllowMyIntensities);
+  AllowMySkins = file.Bool(kAllowMySkins);
+  form.UpdateColorPage();
 
   form.TimerChk->SetChecked(file.Bool(kTimerOn));
   form.TimerChkClick();

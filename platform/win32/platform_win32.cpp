@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -102,6 +103,45 @@ std::u16string ReadProfileText(const std::u16string& path, const std::u16string&
   GetPrivateProfileStringW(W(section), W(key), W(fallback), reinterpret_cast<wchar_t*>(buffer),
                            2048, W(path));
   return FromBuffer(buffer, 2048);
+}
+
+namespace {
+
+// false when the section is too large to read whole.
+bool ReadSection(const std::u16string& path, const std::u16string& section,
+                 const std::function<void(std::u16string_view entry)>& onEntry) {
+  // Beyond this the caller reads key by key rather than hold the section twice.
+  constexpr size_t kMostCharacters = size_t{1} << 24;
+  std::vector<char16_t> buffer(size_t{1} << 15);
+  DWORD n = 0;
+  for (;;) {
+    const auto size = static_cast<DWORD>(buffer.size());
+    n = GetPrivateProfileSectionW(W(section), reinterpret_cast<wchar_t*>(buffer.data()), size,
+                                  W(path));
+    // A section that did not fit comes back cut, as size - 2 characters.
+    if (n + 2 < size) break;
+    if (buffer.size() >= kMostCharacters) return false;
+    buffer.assign(buffer.size() * 2, 0);
+  }
+  const std::u16string_view all(buffer.data(), n);
+  for (size_t at = 0; at < all.size() && all[at] != 0;) {
+    const size_t end = std::min(all.find(u'\0', at), all.size());
+    onEntry(all.substr(at, end - at));
+    at = end + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<bool> ReadProfileSections(
+    const std::u16string& path, const std::vector<std::u16string>& sections,
+    const std::function<void(size_t section, std::u16string_view entry)>& onEntry) {
+  std::vector<bool> whole;
+  for (size_t i = 0; i < sections.size(); ++i)
+    whole.push_back(
+        ReadSection(path, sections[i], [&](std::u16string_view entry) { onEntry(i, entry); }));
+  return whole;
 }
 
 bool WriteProfileText(const std::u16string& path, const std::u16string& section,

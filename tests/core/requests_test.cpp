@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <vector>
 
 #include "core/msaver.h"
 #include "platform/platform.h"
+#include "platform/text.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 
@@ -172,28 +174,44 @@ TEST(PickAnySkin, EmptyOneFileAndMixedFolders) {
   folder.Write("Skins\\three.ACS2", "");
   folder.Write("Skins\\notes.txt", "");
   folder.MakeFolder("Skins\\folder.acs2");
+#ifndef _WIN32
+  // Only here can a search return a name the player must not be switched to.
+  folder.Write("Skins\\drive:stream.acs3", "");
+#endif
   std::set<std::u16string> seen;
   for (int i = 0; i < 2000; ++i) seen.insert(msaver::PickAnySkin());
   EXPECT_EQ(seen, (std::set<std::u16string>{u"", u"one.acs3", u"two.acs2", u"three.ACS2",
                                             u"folder.acs2"}));
 }
 
-TEST(PickAnySkin, HugeFolderIsCappedAtTheTable) {
+// Files the folder search returns after the 1024th are drawn as often as the
+// first ones: a third of the draws falls before the 1025th name, two thirds after.
+TEST(PickAnySkin, EveryFileOfAHugeFolderIsDrawn) {
   fixture::PlayerFolder folder;
-  for (int i = 0; i < msaver::kMaxSkinFiles + 200; ++i)
-    folder.Write("Skins\\s" + std::to_string(i) + ".acs3", "");
-  std::vector<std::u16string> order;
-  platform::ForEachMatch(msaver::SkinsFolder(), u"*.acs3", [&](const std::u16string& n) {
-    order.push_back(n);
-    return true;
-  });
-  // A seed whose generator step gives 0xFFFFFFFF draws the last table entry.
-  uint32_t inverse = 1;
-  for (int i = 0; i < 5; ++i) inverse *= 2u - 134775813u * inverse;
-  const uint32_t lastSeed = (0xFFFFFFFFu - 1u) * inverse;
-  msaver::SetSeedSource([lastSeed] { return lastSeed; });
-  EXPECT_EQ(msaver::PickAnySkin(), order[msaver::kMaxSkinFiles - 1]);
-  msaver::SetSeedSource(nullptr);
+  constexpr int kFiles = 3000;
+  for (int i = 0; i < kFiles; ++i)
+    folder.Write("Skins\\s" + std::to_string(i) + (i % 2 ? ".acs2" : ".acs3"), "");
+  std::map<std::u16string, int> position{{u"", 0}};  // in the order of the search
+  for (const char16_t* mask : {u"*.acs3", u"*.acs2"})
+    platform::ForEachMatch(msaver::SkinsFolder(), mask, [&](const std::u16string& name) {
+      position.emplace(name, static_cast<int>(position.size()));
+      return true;
+    });
+  ASSERT_EQ(position.size(), kFiles + 1u);
+
+  SeedSequence seeds;
+  constexpr int kDraws = 600;
+  int late = 0;
+  std::set<std::u16string> drawn;
+  for (int i = 0; i < kDraws; ++i) {
+    const std::u16string name = msaver::PickAnySkin();
+    ASSERT_EQ(position.count(name), 1u) << platform::ToUtf8(name);
+    late += position[name] > 1024;
+    drawn.insert(name);
+  }
+  EXPECT_GT(late, kDraws * 55 / 100);
+  EXPECT_LT(late, kDraws * 78 / 100);
+  EXPECT_GT(drawn.size(), kDraws * 8 / 10u) << "draws spread over the folder";
 }
 
 }  // namespace

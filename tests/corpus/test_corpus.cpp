@@ -87,6 +87,14 @@ TEST_P(Corpus, StartMenuAndStopKeepTheUsersLists) {
   }
 }
 
+// The real profile functions, in this process: one read per section gives
+// what one read per key gives.
+TEST_P(Corpus, ListsLoadReadsWhatKeyByKeyReadsGive) {
+  const std::u16string path = PathText(ListsFile());
+  ExpectSameLists(kaleidra::ReadSelectionListsFileKeyByKey(path),
+                  kaleidra::ReadSelectionListsFile(path));
+}
+
 INSTANTIATE_TEST_SUITE_P(Corpus, Corpus, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return CaseName(info.param); });
 

@@ -64,6 +64,12 @@ TEST_P(CorpusNative, StartMenuAndStopKeepTheUsersLists) {
   }
 }
 
+TEST_P(CorpusNative, ListsLoadReadsWhatKeyByKeyReadsGive) {
+  const std::u16string path = folder.Path(kLists);
+  ExpectSameLists(kaleidra::ReadSelectionListsFileKeyByKey(path),
+                  kaleidra::ReadSelectionListsFile(path));
+}
+
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusNative, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return CaseName(info.param); });
 

@@ -142,6 +142,52 @@ TEST(E2e, ChosenSkinsAreSavedAndTheMenuDrawsOnlyThem) {
   }
 }
 
+// Choices whose start-up boxes stay clear still decide the menu command after
+// a restart: colours switched off, skins from the user's list.
+TEST(E2e, ModeChoicesComeBackAfterARestart) {
+  StandinFolder folder;
+  AddSkins(folder);
+  const std::vector<std::string> rows = SkinRows(folder);
+  const std::string chosen =
+      "start; settings; window \"AIMP Kaleidra - Настройки\";"
+      "tab \"Цвета\"; radio \"Отсутствует\"; tab \"Обложки\";"
+      "radio \"Выборочные\"; click \"Выбрать...\";"
+      "window \"Выборка обложек\"; select " +
+      std::to_string(RowOf(rows, kCyrillic)) +
+      "; click 6; click \"ОК\"; window \"AIMP Kaleidra - Настройки\";"
+      "close; stop; unload";
+  const E2eRun first = RunStandin(folder, chosen, Args());
+  ASSERT_FALSE(first.timedOut) << first.Text();
+  EXPECT_TRUE(first.Problems().empty()) << first.Text();
+
+  // Two more sessions: the choices must also survive the stop of a session
+  // that did not touch them.
+  const int kMenus = 10;
+  std::string script = "start;";
+  for (int i = 0; i < kMenus; ++i) script += " menu;";
+  script += " stop; unload";
+  std::vector<std::string> args = Args();
+  args.insert(args.end(), {"--hue", "77"});
+  for (int session = 0; session < 2; ++session) {
+    SCOPED_TRACE("session after the choice: " + std::to_string(session + 1));
+    const std::string settings = ReadBytes(folder.Root() / kSettings);
+    for (const char* key : {"AllowColors=0", "RandomSkin=0", "AllowMySkins=1"})
+      EXPECT_NE(settings.find(key), std::string::npos) << key << " in\n" << settings;
+    const E2eRun run = RunStandin(folder, script, args);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_TRUE(run.Problems().empty()) << run.Text();
+    for (int step = 0; step <= kMenus; ++step) {
+      std::vector<LogCall> applied;
+      for (const LogCall& call : run.InStep(step))
+        if (call.name == "ApplySkin") applied.push_back(call);
+      ASSERT_EQ(applied.size(), 1u) << "step " << step << "\n" << run.Text();
+      EXPECT_EQ(applied[0].args.at(1), "77") << "the hue stays\n" << applied[0].text;
+      // Step 0 is the start, whose skin box is clear: the built-in skin stays.
+      EXPECT_EQ(applied[0].args.at(0), step == 0 ? "" : kCyrillic) << applied[0].text;
+    }
+  }
+}
+
 TEST(E2e, ReadOnlyPluginsAtStopKeepsTheEarlierListsFile) {
   StandinFolder folder;
   AddSkins(folder);

@@ -11,6 +11,7 @@
 #include "core/msaver.h"
 #include "platform/ini_int.h"
 #include "platform/platform.h"
+#include "platform/profile_section.h"
 #include "platform/text.h"
 #include "plugin/selection_lists.h"
 #include "plugin/settings_file.h"
@@ -78,6 +79,7 @@ void FuzzProfile(const uint8_t* data, size_t size) {
     for (size_t j = i + 1; j < writes.size(); ++j)
       if (writes[j].section == w.section && writes[j].key == w.key) expected = writes[j].value;
     Require(platform::ReadProfileText(path, w.section, w.key, u"-") == expected);
+    Require(platform::ProfileSections(path, {w.section}).Text(w.section, w.key, u"-") == expected);
   }
 }
 
@@ -99,6 +101,10 @@ void FuzzListsLoad(const uint8_t* data, size_t size) {
   for (int32_t i : lists.colorIndices) Require(i >= 0 && i <= 200);
   for (int32_t i : lists.intensityIndices) Require(i >= 0 && i <= 100);
   for (const std::u16string& name : lists.skinNames) Require(name.size() <= 2047);
+  const kaleidra::SelectionLists byKey =
+      kaleidra::ReadSelectionListsFileKeyByKey(Folder().Path(kLists));
+  Require(byKey.skinNames == lists.skinNames && byKey.colorIndices == lists.colorIndices &&
+          byKey.intensityIndices == lists.intensityIndices);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform.h"
+#include "platform/profile_section.h"
+#include "platform/text.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -80,6 +82,58 @@ TEST_F(Profile, LongValuesAreCutAt2047Characters) {
   EXPECT_EQ(Read(u"S", u"K"), std::u16string(2047, u'x'));
 }
 
+// Reading sections at once answers every key as a read of that key alone would.
+TEST_F(Profile, SectionReadsAgreeWithKeyReads) {
+  const std::string longValue(2046, 'v');
+  struct Case {
+    const char* name;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"plain", "[S]\r\nA=1\r\nB=two\r\n[T]\r\nA=3\r\n"},
+      {"a duplicate where the next lookup looks first", "[S]\r\nA=1\r\nB=2\r\nA=3\r\nC=4\r\n"},
+      {"names in any case, first of duplicate names and sections",
+       "[s]\r\nb=first\r\nB=second\r\n[T]\r\nC=t\r\n[S]\r\nA=again\r\n[t]\r\nC=again\r\n"},
+      {"blanks and quotes",
+       "[ S ]\r\n  A  =  \" x \"  \r\n\tB\t=\t'y'\t\r\nC=\"\r\nD='unbalanced\"\r\nE=\"\"\r\n"},
+      {"comments, bare names and empty names",
+       "[S]\r\n;A=comment\r\nA\r\nA=after a bare name\r\n=nameless\r\nB=\r\n[T]\r\n;\r\nB\r\n"},
+      {"values about a key read's buffer", "[S]\r\nA=" + longValue + "\r\nB=\"" + longValue +
+                                               "\"\r\nC=" + longValue + "x\r\nD=\"" + longValue +
+                                               "x\"\r\nE=" + std::string(5000, 'w') + "\r\n"},
+      {"a name outside ASCII", "[S]\r\n\xC5\xBF=long s\r\nA=\xC3\xA9\r\n[T]\r\nA=plain\r\n"},
+      {"integers", "[S]\r\nA=0x1F\r\nB=$FFFFFFFF\r\nC= -7 \r\nD=word\r\nE=99999999999\r\n"},
+      {"no such section", "[U]\r\nA=1\r\n"},
+      {"no line break at the end", "[T]\r\nA=1\r\n[S]\r\nA=2"},
+  };
+  // In this order: a lookup that follows another may look where that one ended.
+  const std::u16string keys[] = {u"A", u"a", u"B", u"A", u"C", u"D", u"E", u"F", u"", u"\u017F"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.Write(kIni, c.text);
+    const auto path = folder.Path(kIni);
+    const platform::ProfileSections sections(path, {u"S", u"T"});
+    for (const char16_t* section : {u"S", u"T", u"U"}) {
+      for (const std::u16string& key : keys) {
+        SCOPED_TRACE(platform::ToUtf8(section + (u"/" + key)));
+        EXPECT_EQ(sections.Text(section, key, u"<none>"), Read(section, key.c_str()));
+        EXPECT_EQ(sections.Int(section, key, 42), platform::ReadProfileInt(path, section, key, 42));
+      }
+    }
+  }
+}
+
+TEST_F(Profile, SectionReadsOfAUnicodeFile) {
+  const auto path = folder.Path(kIni);
+  const std::u16string name = u"\u041E\u0431\u043B \u4E2D.acs2";
+  ASSERT_TRUE(platform::CreateUnicodeTextFile(path, u"[S]\r\nName=" + name + u"\r\n"));
+  EXPECT_EQ(platform::ProfileSections(path, {u"s"}).Text(u"s", u"NAME", u""), name);
+}
+
+TEST_F(Profile, SectionReadsOfAMissingFileGiveFallbacks) {
+  EXPECT_EQ(platform::ProfileSections(folder.Path(kIni), {u"S"}).Int(u"S", u"A", 42), 42);
+}
+
 }  // namespace
 
 namespace {
@@ -89,6 +143,7 @@ TEST(ProfileOnAFolder, ReadsFallbackAndRefusesWrites) {
   folder.MakeFolder("Plugins\\dir.ini");
   const auto path = folder.Path("Plugins\\dir.ini");
   EXPECT_EQ(platform::ReadProfileText(path, u"S", u"K", u"d"), u"d");
+  EXPECT_EQ(platform::ProfileSections(path, {u"S"}).Text(u"S", u"K", u"d"), u"d");
   EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"K", u"v"));
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -129,11 +130,21 @@ const LoadCase kLoadCases[] = {
        s.ChooseColor = s.ChooseIntensity = s.SkinMethod = 2;
        s.AllowMyColors = s.AllowMyIntensities = s.AllowMySkins = true;
      }},
-    {"list flag without its start-up box is not read",
+    {"list flags without their start-up boxes",
      "[Main]\r\nRandomColor=0\r\nAllowMyColors=1\r\nAllowMySkins=1\r\nAllowMyIntensities=1\r\n",
-     [](Loaded& s) { s.CSChk = false; }},
-    {"a group switched off loads on the whole range",
-     "[Main]\r\nAllowColors=0\r\nAllowIntensities=0\r\nAllowSkins=0\r\n", [](Loaded&) {}},
+     [](Loaded& s) {
+       s.CSChk = false;
+       s.ChooseColor = s.ChooseIntensity = s.SkinMethod = 2;
+       s.AllowMyColors = s.AllowMyIntensities = s.AllowMySkins = true;
+     }},
+    {"groups switched off", "[Main]\r\nAllowColors=0\r\nAllowIntensities=0\r\nAllowSkins=0\r\n",
+     [](Loaded& s) { s.ChooseColor = s.ChooseIntensity = s.SkinMethod = 0; }},
+    {"a list flag wins over its group switched off",
+     "[Main]\r\nAllowColors=0\r\nAllowMyColors=1\r\nAllowSkins=0\r\nAllowMySkins=1\r\n",
+     [](Loaded& s) {
+       s.ChooseColor = s.SkinMethod = 2;
+       s.AllowMyColors = s.AllowMySkins = true;
+     }},
     {"timer on", "[Timer]\r\nTimerOn=1\r\nTimerInterval=45\r\n",
      [](Loaded& s) {
        s.TimerChk = true;
@@ -223,8 +234,64 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheStateBack) {
       SaveSettingsFile(*form);
     }
     EXPECT_NE(player.Read(kIni).find("AllowIntensities=0\r\n"), std::string::npos);
-    saved.ChooseIntensity = 1;  // a group switched off is not restored
     EXPECT_EQ(Read(*Load()), saved);
+  }
+}
+
+// What a start and the menu command do with the mode choices of one session.
+struct Choices {
+  std::array<int, 3> groups;  // ChooseColor, ChooseIntensity, SkinMethod
+  std::array<bool, 3> boxes;  // CSChk, IntenChk, SkinChk
+  std::array<bool, 3> flags;  // AllowMyColors, AllowMyIntensities, AllowMySkins
+  msaver::ChangeRequest startup, menu;
+
+  auto Tie() const { return std::tie(groups, boxes, flags, startup.slots, menu.slots); }
+  bool operator==(const Choices& o) const { return Tie() == o.Tie(); }
+};
+
+void PrintTo(const Choices& c, std::ostream* os) {
+  auto slots = [os](const msaver::ChangeRequest& r) {
+    for (const std::u16string& slot : r.slots) *os << " " << platform::ToUtf8(slot) << ";";
+  };
+  *os << "{groups " << c.groups[0] << c.groups[1] << c.groups[2] << ", boxes " << c.boxes[0]
+      << c.boxes[1] << c.boxes[2] << ", flags " << c.flags[0] << c.flags[1] << c.flags[2]
+      << ", start-up";
+  slots(c.startup);
+  *os << " menu";
+  slots(c.menu);
+  *os << "}";
+}
+
+Choices ChoicesOf(const TSettingsForm& f) {
+  const msaver::SettingsView view = f.View();
+  return {{f.ChooseColor->ItemIndex(), f.ChooseIntensity->ItemIndex(), f.SkinMethod->ItemIndex()},
+          {f.CSChk->Checked(), f.IntenChk->Checked(), f.SkinChk->Checked()},
+          {AllowMyColors, AllowMyIntensities, AllowMySkins},
+          msaver::BuildStartupRequest(view),
+          msaver::BuildMenuRequest(view)};
+}
+
+// Every group item with its start-up box ticked and clear, for the three
+// properties at once: the six states of each are independent of the others'.
+TEST_F(SettingsFileTest, EveryModeChoiceSurvivesARestart) {
+  const auto path = msaver::SettingsFilePath();
+  for (int state = 0; state < 6 * 6 * 6; ++state) {
+    int rest = state;
+    Choices chosen;
+    {
+      auto form = Load();
+      toolkit::RadioGroup* groups[] = {form->ChooseColor, form->ChooseIntensity, form->SkinMethod};
+      toolkit::CheckBox* boxes[] = {form->CSChk, form->IntenChk, form->SkinChk};
+      for (int i = 0; i < 3; ++i, rest /= 6) {
+        boxes[i]->SetChecked(rest % 2 == 1);
+        groups[i]->SetItemIndex(rest % 6 / 2);
+      }
+      chosen = ChoicesOf(*form);
+      SaveSettingsFile(*form);
+    }
+    SCOPED_TRACE(::testing::PrintToString(chosen));
+    EXPECT_EQ(ChoicesOf(*Load()), chosen);
+    platform::DeleteFileAt(path);
   }
 }
 

@@ -1,0 +1,83 @@
+// Reading many keys of an INI file. ProfileKeys asks the system once per key;
+// ProfileSections reads the sections it is given at once and answers every
+// key of them with the same result, so that a list of a thousand keys costs
+// one read of the file instead of a thousand.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+// One private-profile read per key.
+class ProfileKeys {
+ public:
+  explicit ProfileKeys(std::u16string path);
+  std::u16string Text(std::u16string_view section, std::u16string_view key,
+                      std::u16string_view fallback) const;
+  int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
+
+ private:
+  std::u16string path_;
+};
+
+// The sections as they are when constructed. Keys follow the key reads'
+// rules: letter case of the name ignored, the first of duplicate names,
+// blanks around the value trimmed, one pair of enclosing quotes removed, the
+// integer rules of ParseIniInt, the fallback for a missing key. Where the
+// section read alone cannot tell what a key read gives (a value too long for
+// a key read's buffer, a name outside ASCII that the system may fold into
+// ours, a section too large to read whole, a section not named here) the key
+// is read on its own.
+class ProfileSections {
+ public:
+  ProfileSections(std::u16string path, std::vector<std::u16string> sections);
+  std::u16string Text(std::u16string_view section, std::u16string_view key,
+                      std::u16string_view fallback) const;
+  int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
+
+ private:
+  struct Value {
+    std::u16string_view text;
+    bool bare = false;     // a name without '=': the key reads give the fallback
+    bool inexact = false;  // only a key read can tell
+  };
+  struct Entry {
+    std::u16string_view name;  // upper case, in the store
+    uint64_t hash = 0;         // of name
+    Value value;
+    bool first = true;  // no earlier entry of the section has this name
+  };
+  // Entries in file order, looked up first where the last lookup ended (a
+  // list is read in the order it was written), else by hash.
+  struct Section {
+    std::u16string name;
+    bool whole = true;  // false: every key is read on its own
+    std::vector<Entry> entries;
+    std::vector<std::pair<uint64_t, size_t>> byHash;  // hash and index of each entry, in order
+    mutable size_t next = 0;                          // where the next lookup looks first
+
+    void Index();
+    const Entry* Lookup(std::u16string_view name) const;
+  };
+  // Texts kept in blocks that never move, so views of them stay valid.
+  class Store {
+   public:
+    std::u16string_view Keep(std::u16string_view text, bool fold);
+
+   private:
+    std::deque<std::u16string> blocks_;
+  };
+  const Section* Find(std::u16string_view section) const;
+
+  ProfileKeys keys_;
+  std::vector<Section> sections_;
+  Store store_;
+  mutable std::u16string folded_;  // the key being looked up
+};
+
+}  // namespace platform
