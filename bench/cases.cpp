@@ -6,14 +6,14 @@
 #include <random>
 
 #include "bench/quiet_host.h"
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin.h"
 #include "plugin/plugin_windows.h"
 #include "plugin/selection_lists.h"
-#include "resources/palettes.h"
-#include "ui/palette_mapping.h"
+#include "ui/palette/palette_mapping.h"
+#include "ui/palette/palette_pictures.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 
 namespace bench {
 

@@ -1,4 +1,4 @@
-#include "msaver.h"
+#include "randomiser.h"
 
 #include <algorithm>
 #include <vector>

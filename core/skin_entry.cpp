@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 

@@ -1,8 +1,8 @@
 // The library's entry points: DllMain and the one export.
 #include <windows.h>
 
-#include "orvo_aimp_kaleidra.h"
 #include "platform/win32/module.h"
+#include "plugin.h"
 
 // The C++ runtime linked into this library keeps an emergency buffer for
 // exceptions thrown when memory runs out; only this call gives it back, and

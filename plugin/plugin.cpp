@@ -1,6 +1,6 @@
-#include "orvo_aimp_kaleidra.h"
+#include "plugin.h"
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "plugin/plugin_windows.h"
 
 namespace kaleidra {

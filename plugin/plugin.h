@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "host/AIMPSDKAddons.h"
 
 namespace kaleidra {

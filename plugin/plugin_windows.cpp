@@ -10,10 +10,10 @@
 #include "plugin/selection_lists.h"
 #include "plugin/settings_file.h"
 #include "plugin/write_error.h"
-#include "ui/ColorListFrm.h"
-#include "ui/IntensityListFrm.h"
-#include "ui/kaleidra_settings.h"
-#include "ui/skinlistfrm.h"
+#include "ui/palette/brightness_window.h"
+#include "ui/palette/colour_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui/skins/skin_window.h"
 #include "ui/toolkit/lifetime.h"
 
 namespace kaleidra {

@@ -2,7 +2,7 @@
 // shut-down order in one place.
 #pragma once
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 
 namespace kaleidra {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/platform.h"
 #include "platform/profile_section.h"
 #include "platform/text.h"

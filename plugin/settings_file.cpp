@@ -3,11 +3,11 @@
 #include <array>
 #include <cstddef>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "plugin/write_error.h"
-#include "ui/kaleidra_settings.h"
+#include "ui/settings/settings_window.h"
 
 namespace kaleidra {
 

@@ -1,8 +1,8 @@
-#include "ui/forms.h"
+#include "ui/selection_windows.h"
 
-#include "ui/ColorListFrm.h"
-#include "ui/IntensityListFrm.h"
-#include "ui/skinlistfrm.h"
+#include "ui/palette/brightness_window.h"
+#include "ui/palette/colour_window.h"
+#include "ui/skins/skin_window.h"
 
 namespace kaleidra {
 

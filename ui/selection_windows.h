@@ -1,7 +1,7 @@
 // The four windows are library-wide objects created at Initialize and destroyed
 // at Finalize. Each unit defines its own global (SettingsForm in
-// kaleidra_settings, SkinListForm in skinlistfrm, ColorListForm in ColorListFrm,
-// IntensityListForm in IntensityListFrm); this header lets one window open
+// settings_window, SkinListForm in skin_window, ColorListForm in colour_window,
+// IntensityListForm in brightness_window); this header lets one window open
 // another without depending on its class.
 #pragma once
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "resources/palettes.h"
 #include "tests/colors/window_cases.h"
+#include "ui/palette/palette_pictures.h"
 #include "ui/toolkit/peer.h"
 #include "ui/toolkit/recording_canvas.h"
 #include "ui/toolkit/timer.h"

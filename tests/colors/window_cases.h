@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "tests/palette/rgb.h"
-#include "ui/ColorListFrm.h"
-#include "ui/IntensityListFrm.h"
+#include "ui/palette/brightness_window.h"
+#include "ui/palette/colour_window.h"
 
 namespace colors_test {
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "tests/support/fake_host.h"

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 

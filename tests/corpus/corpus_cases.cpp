@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "resources/palettes.h"
-#include "ui/palette_mapping.h"
+#include "ui/palette/palette_mapping.h"
+#include "ui/palette/palette_pictures.h"
 
 namespace corpus {
 

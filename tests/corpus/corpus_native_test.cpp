@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin.h"
 #include "plugin/selection_lists.h"
 #include "tests/corpus/corpus_cases.h"
 #include "tests/support/fake_host.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/ini_int.h"
 #include "platform/platform.h"
 #include "platform/profile_section.h"
@@ -16,7 +16,7 @@
 #include "plugin/selection_lists.h"
 #include "plugin/settings_file.h"
 #include "tests/support/fixture.h"
-#include "ui/kaleidra_settings.h"
+#include "ui/settings/settings_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/palette_mapping.h"
+#include "ui/palette/palette_mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <set>
 #include <vector>
 
-#include "resources/palettes.h"
 #include "tests/palette/rgb.h"
+#include "ui/palette/palette_pictures.h"
 
 namespace {
 

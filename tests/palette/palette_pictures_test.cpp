@@ -1,8 +1,9 @@
+#include "ui/palette/palette_pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "resources/palettes.h"
 #include "tests/palette/rgb.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/png_decoder.h"
+#include "ui/settings/png_decoder.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "resources/palettes.h"
 #include "tests/palette/rgb.h"
-#include "ui/palette_mapping.h"
+#include "ui/palette/palette_mapping.h"
+#include "ui/palette/palette_pictures.h"
 
 namespace {
 

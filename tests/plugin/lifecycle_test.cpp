@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 

@@ -4,13 +4,13 @@
 #include "core/skin_entry.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
-#include "ui/ColorListFrm.h"
-#include "ui/IntensityListFrm.h"
-#include "ui/kaleidra_settings.h"
-#include "ui/skinlistfrm.h"
+#include "ui/palette/brightness_window.h"
+#include "ui/palette/colour_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui/skins/skin_window.h"
 
 namespace {
 

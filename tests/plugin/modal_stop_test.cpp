@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
-#include "ui/kaleidra_settings.h"
-#include "ui/skinlistfrm.h"
+#include "ui/settings/settings_window.h"
+#include "ui/skins/skin_window.h"
 #include "ui/toolkit/handles.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "plugin/write_error.h"
 #include "tests/support/fixture.h"
 

@@ -11,12 +11,12 @@
 #include <ostream>
 #include <string>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "plugin/write_error.h"
 #include "tests/support/fixture.h"
-#include "ui/kaleidra_settings.h"
+#include "ui/settings/settings_window.h"
 
 namespace kaleidra {
 namespace {

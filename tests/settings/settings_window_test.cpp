@@ -1,6 +1,8 @@
 // The settings window: its layout and texts, the enable rules, the timer that
 // closing the window sets up, and the timer's tick. The same bodies run
 // headless and, in the Windows build, against real controls.
+#include "ui/settings/settings_window.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,8 +13,7 @@
 #include "platform/platform.h"
 #include "resources/banner.h"
 #include "tests/support/fake_host.h"
-#include "ui/kaleidra_settings.h"
-#include "ui/png_decoder.h"
+#include "ui/settings/png_decoder.h"
 #include "ui/toolkit/screenshot.h"
 #include "ui/toolkit/timer.h"
 

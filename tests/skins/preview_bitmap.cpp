@@ -1,4 +1,4 @@
-#include "test_preview.h"
+#include "preview_bitmap.h"
 
 #ifdef _WIN32
 #include <windows.h>

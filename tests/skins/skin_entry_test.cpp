@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/text.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"

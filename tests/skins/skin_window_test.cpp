@@ -1,19 +1,20 @@
 // The skin selection window: filling, drawing rows, showing a skin, adding,
 // removing, confirming and cancelling, and the entries the rows share.
+#include "ui/skins/skin_window.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <set>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "test_preview.h"
+#include "preview_bitmap.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 #include "tests/support/screen_pixel.h"
-#include "ui/skinlistfrm.h"
 #include "ui/toolkit/peer.h"
 #include "ui/toolkit/recording_canvas.h"
 #include "ui/toolkit/screenshot.h"

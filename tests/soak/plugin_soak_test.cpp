@@ -8,14 +8,14 @@
 #include <functional>
 #include <memory>
 
-#include "plugin/orvo_aimp_kaleidra.h"
+#include "plugin/plugin.h"
 #include "tests/soak/figures.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
-#include "ui/ColorListFrm.h"
-#include "ui/IntensityListFrm.h"
-#include "ui/kaleidra_settings.h"
-#include "ui/skinlistfrm.h"
+#include "ui/palette/brightness_window.h"
+#include "ui/palette/colour_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui/skins/skin_window.h"
 #include "ui/toolkit/peer.h"
 #include "ui/toolkit/timer.h"
 

@@ -1,6 +1,6 @@
-#include "ui/IntensityListFrm.h"
+#include "ui/palette/brightness_window.h"
 
-#include "resources/palettes.h"
+#include "ui/palette/palette_pictures.h"
 
 namespace kaleidra {
 

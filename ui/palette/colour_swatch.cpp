@@ -1,4 +1,4 @@
-#include "ui/ColorIcon.h"
+#include "ui/palette/colour_swatch.h"
 
 namespace kaleidra {
 

@@ -1,6 +1,6 @@
-#include "ui/ColorListFrm.h"
+#include "ui/palette/colour_window.h"
 
-#include "resources/palettes.h"
+#include "ui/palette/palette_pictures.h"
 
 namespace kaleidra {
 

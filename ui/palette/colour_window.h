@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "ui/palette_list_form.h"
+#include "ui/palette/palette_window.h"
 
 namespace kaleidra {
 

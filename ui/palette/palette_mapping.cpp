@@ -1,4 +1,4 @@
-#include "ui/palette_mapping.h"
+#include "ui/palette/palette_mapping.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Both pictures are generated from small tables instead of being stored as
 // bitmaps: the tables are the reviewable source of every pixel value.
-#include "resources/palettes.h"
+#include "ui/palette/palette_pictures.h"
 
 #include <array>
 #include <cstdint>

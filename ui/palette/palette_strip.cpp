@@ -1,4 +1,4 @@
-#include "ui/ClrChooser.h"
+#include "ui/palette/palette_strip.h"
 
 namespace kaleidra {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/palette_mapping.h"
+#include "ui/palette/palette_mapping.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/picture.h"
 

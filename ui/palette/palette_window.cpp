@@ -1,4 +1,4 @@
-#include "ui/palette_list_form.h"
+#include "ui/palette/palette_window.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/ClrChooser.h"
-#include "ui/ColorIcon.h"
+#include "ui/palette/colour_swatch.h"
+#include "ui/palette/palette_strip.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/description.h"
 #include "ui/toolkit/form.h"

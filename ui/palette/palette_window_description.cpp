@@ -1,6 +1,6 @@
 // The colour and brightness selection windows share this layout; the kind
 // supplies the caption, the names that differ and the strip's settings.
-#include "ui/palette_list_form.h"
+#include "ui/palette/palette_window.h"
 
 namespace kaleidra {
 

@@ -1,8 +1,8 @@
-#include "ui/kaleidra_settings.h"
+#include "ui/settings/settings_window.h"
 
 #include "resources/banner.h"
-#include "ui/forms.h"
-#include "ui/png_decoder.h"
+#include "ui/selection_windows.h"
+#include "ui/settings/png_decoder.h"
 
 namespace kaleidra {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/description.h"
 #include "ui/toolkit/form.h"
@@ -97,7 +97,7 @@ class TSettingsForm : public toolkit::Form {
   bool bannerDrawn_ = false;
 };
 
-// Kept with the other window descriptions.
+// In settings_window_description.cpp.
 const toolkit::WindowDescription<TSettingsForm>& SettingsFormDescription();
 
 extern std::unique_ptr<TSettingsForm> SettingsForm;

@@ -1,6 +1,6 @@
 // The settings window: a banner over four pages. Positions are within the
 // page, or within TimerOptions for the controls placed in it.
-#include "ui/kaleidra_settings.h"
+#include "ui/settings/settings_window.h"
 
 namespace kaleidra {
 

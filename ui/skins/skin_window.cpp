@@ -1,8 +1,8 @@
-#include "ui/skinlistfrm.h"
+#include "ui/skins/skin_window.h"
 
 #include <algorithm>
 
-#include "core/msaver.h"
+#include "core/randomiser.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "ui/toolkit/description.h"

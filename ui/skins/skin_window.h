@@ -95,7 +95,7 @@ class TSkinListForm : public toolkit::Form {
   msaver::SkinItemVector tempList;
 };
 
-// Kept with the other window descriptions in resources/.
+// In skin_window_description.cpp.
 const toolkit::WindowDescription<TSkinListForm>& SkinListFormDescription();
 
 extern std::unique_ptr<TSkinListForm> SkinListForm;

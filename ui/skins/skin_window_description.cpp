@@ -1,5 +1,5 @@
 // The skin selection window: its controls, their places and their wiring.
-#include "ui/skinlistfrm.h"
+#include "ui/skins/skin_window.h"
 #include "ui/toolkit/description.h"
 
 namespace kaleidra {
