@@ -160,6 +160,16 @@ run_windows() {
   wine_end
 }
 
+# Dependencies between folders point one way.
+run_layout() {
+  local log=build/layout.txt rc
+  mkdir -p build
+  python3 scripts/check_include_layout.py >"$log" 2>&1
+  rc=$?
+  count_checks layout "$log" "$rc"
+}
+
+stage layout run_layout
 stage native run_native native
 stage native-san run_native native-san
 stage fuzz run_fuzz
