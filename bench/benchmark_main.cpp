@@ -8,6 +8,8 @@ namespace {
 // Passes every run on to the console and keeps its time per iteration.
 class Collector : public benchmark::ConsoleReporter {
  public:
+  // A reporter made here ignores --benchmark_color: plain text, as the figures go into logs.
+  Collector() : ConsoleReporter(OO_None) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
       if (run.run_type == Run::RT_Iteration && run.iterations > 0)
