@@ -27,12 +27,6 @@ std::u16string& Folded(View name, std::u16string& into) {
   return into;
 }
 
-uint64_t HashOf(View name) {
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (const char16_t c : name) hash = (hash ^ c) * 1099511628211ull;
-  return hash;
-}
-
 bool IsAscii(View s) {
   return std::all_of(s.begin(), s.end(), [](char16_t c) { return c < 0x80; });
 }
@@ -88,58 +82,13 @@ ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string
       // A key read cuts a long value to its buffer, quotes and all.
       value.inexact = value.text.size() >= kMaxProfileValueLength - 1;
     }
-    Entry& e = section.entries.emplace_back();
-    e.name = store_.Keep(name, true);
-    e.hash = HashOf(e.name);
-    e.value = value;
+    section.values.emplace(store_.Keep(name, true), value);  // the first of a name wins
   });
   for (size_t i = 0; i < sections_.size(); ++i) {
     Section& section = sections_[i];
     section.whole = section.whole && read[i];
-    if (section.whole)
-      section.Index();
-    else
-      section.entries.clear();
+    if (!section.whole) section.values.clear();
   }
-}
-
-void ProfileSections::Section::Index() {
-  byHash.resize(entries.size());
-  for (size_t i = 0; i < entries.size(); ++i) byHash[i] = {entries[i].hash, i};
-  std::sort(byHash.begin(), byHash.end());
-  // Within a run of one hash, an entry is first unless an earlier one has its
-  // name: compared with the first of each name in the run, so a thousand
-  // copies of one line cost a thousand comparisons.
-  std::vector<size_t> firsts;
-  for (size_t run = 0; run < byHash.size();) {
-    firsts.clear();
-    size_t end = run;
-    for (; end < byHash.size() && byHash[end].first == byHash[run].first; ++end) {
-      Entry& e = entries[byHash[end].second];
-      e.first = std::none_of(firsts.begin(), firsts.end(),
-                             [&](size_t f) { return entries[f].name == e.name; });
-      if (e.first) firsts.push_back(byHash[end].second);
-    }
-    run = end;
-  }
-}
-
-const ProfileSections::Entry* ProfileSections::Section::Lookup(View name) const {
-  if (next < entries.size()) {
-    const Entry& e = entries[next];
-    if (e.first && e.name == name) {
-      ++next;
-      return &e;
-    }
-  }
-  const uint64_t hash = HashOf(name);
-  auto it = std::lower_bound(byHash.begin(), byHash.end(), std::make_pair(hash, size_t{0}));
-  for (; it != byHash.end() && it->first == hash; ++it) {
-    if (entries[it->second].name != name) continue;
-    next = it->second + 1;
-    return &entries[it->second];
-  }
-  return nullptr;
 }
 
 const ProfileSections::Section* ProfileSections::Find(View section) const {
@@ -151,11 +100,10 @@ const ProfileSections::Section* ProfileSections::Find(View section) const {
 std::u16string ProfileSections::Text(View section, View key, View fallback) const {
   const Section* s = Find(section);
   if (!s) return keys_.Text(section, key, fallback);
-  const View name = Folded(key, folded_);
-  const Entry* found = s->Lookup(name);
-  if (!found || found->value.bare) return std::u16string(fallback);
-  if (found->value.inexact) return keys_.Text(section, key, fallback);
-  return std::u16string(found->value.text);
+  const auto found = s->values.find(View(Folded(key, folded_)));
+  if (found == s->values.end() || found->second.bare) return std::u16string(fallback);
+  if (found->second.inexact) return keys_.Text(section, key, fallback);
+  return std::u16string(found->second.text);
 }
 
 int32_t ProfileSections::Int(View section, View key, int32_t fallback) const {

@@ -8,7 +8,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -46,23 +46,11 @@ class ProfileSections {
     bool bare = false;     // a name without '=': the key reads give the fallback
     bool inexact = false;  // only a key read can tell
   };
-  struct Entry {
-    std::u16string_view name;  // upper case, in the store
-    uint64_t hash = 0;         // of name
-    Value value;
-    bool first = true;  // no earlier entry of the section has this name
-  };
-  // Entries in file order, looked up first where the last lookup ended (a
-  // list is read in the order it was written), else by hash.
+  // Keyed by the upper-case name, in the store; the first of duplicate names.
   struct Section {
     std::u16string name;
     bool whole = true;  // false: every key is read on its own
-    std::vector<Entry> entries;
-    std::vector<std::pair<uint64_t, size_t>> byHash;  // hash and index of each entry, in order
-    mutable size_t next = 0;                          // where the next lookup looks first
-
-    void Index();
-    const Entry* Lookup(std::u16string_view name) const;
+    std::unordered_map<std::u16string_view, Value> values;
   };
   // Texts kept in blocks that never move, so views of them stay valid.
   class Store {
