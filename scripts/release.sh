@@ -5,8 +5,7 @@
 # archive's times are the commit's, so one commit always gives the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -f build/win32/CMakeCache.txt ] || cmake --preset win32 >/dev/null
-cmake --build build/win32 --target orvo_aimp_kaleidra -j"${JOBS:-2}"
+bash scripts/build.sh win32 orvo_aimp_kaleidra
 dll=build/win32/bin/orvo_aimp_kaleidra.dll
 # The archive is named after the version the DLL itself carries.
 version=$(python3 scripts/version_resource.py "$dll" | sed -n 's/^string 041904B0 ProductVersion\t//p')
