@@ -11,6 +11,7 @@ namespace msaver {
 
 host::HostRef<host::IAIMPSkinsService> SkinsService;
 host::HostRef<host::IAIMPMenuService> MenuService;
+bool PluginActive = false;
 
 namespace {
 

@@ -14,6 +14,9 @@ namespace msaver {
 // The player's services, held from Initialize until the library is unloaded.
 extern host::HostRef<host::IAIMPSkinsService> SkinsService;
 extern host::HostRef<host::IAIMPMenuService> MenuService;
+// True from a successful Initialize until Finalize. A menu command or a timer
+// tick that still arrives outside that span must not reach the player.
+extern bool PluginActive;
 
 // The settings state as the request builders see it; the defaults are the
 // values the settings window has when it is created.

@@ -6,7 +6,6 @@
 namespace kaleidra {
 
 int32_t MenuItemHandle = 0;
-bool PluginActive = false;
 
 namespace {
 
@@ -127,8 +126,9 @@ host::HRESULT HOST_STDCALL TAIMPKaleidra::Initialize(host::IAIMPCoreUnit* coreUn
 
 host::HRESULT HOST_STDCALL TAIMPKaleidra::Finalize() {
   if (!PluginActive) return 0;
+  std::vector<WriteError> failures;
   try {
-    SaveAndDestroyWindows();
+    SaveAndDestroyWindows(failures);
   } catch (...) {
   }
   try {
@@ -136,6 +136,12 @@ host::HRESULT HOST_STDCALL TAIMPKaleidra::Finalize() {
   } catch (...) {
   }
   PluginActive = false;
+  // Only now may the user be kept waiting: the boxes' loops deliver the
+  // player's messages, and nothing of ours may answer them any more.
+  try {
+    ReportWriteFailures(failures);
+  } catch (...) {
+  }
   return 0;
 }
 
@@ -164,7 +170,8 @@ int32_t QueryAddon3(host::IAIMPAddonPlugin** plugin) {
 
 void HOST_STDCALL MenuCommandClick(int32_t, int32_t) {
   try {
-    if (!SkinsService) return;
+    // A player may still deliver a command it had queued before the stop.
+    if (!PluginActive || !SkinsService) return;
     msaver::ApplyChangeRequest(SkinsService.Get(), msaver::BuildMenuRequest(CurrentSettings()));
   } catch (...) {
   }

@@ -11,9 +11,9 @@
 namespace kaleidra {
 
 using msaver::MenuService;
+using msaver::PluginActive;
 using msaver::SkinsService;
 extern int32_t MenuItemHandle;
-extern bool PluginActive;
 
 class TAIMPKaleidra final : public host::IAIMPAddonPlugin {
  public:

@@ -85,15 +85,39 @@ void CloseAndDestroy(std::unique_ptr<F>& form) {
   DestroyOrRetire(form);
 }
 
-// A failed save must not reach the player; the user is told which file could
-// not be written once the windows are gone.
-void ReportWriteFailure(const WriteError& error) {
-  platform::MessageBoxCall box;
-  box.text = error.Text();
-  box.hasCaption = true;
-  box.caption = u"AIMP Kaleidra";
-  box.flags = platform::kMbIconError;
-  platform::ShowMessageBox(box);
+// Runs its action when the scope ends, however it ends; a fault of the action
+// itself goes no further.
+template <class Action>
+class ScopeExit {
+ public:
+  explicit ScopeExit(Action action) : action_(std::move(action)) {}
+  ScopeExit(const ScopeExit&) = delete;
+  ScopeExit& operator=(const ScopeExit&) = delete;
+  ~ScopeExit() {
+    try {
+      action_();
+    } catch (...) {
+    }
+  }
+
+ private:
+  Action action_;
+};
+
+// One file's save. Any fault, not only a refused write, leaves that file
+// unsaved and is reported as such; the other file is still saved.
+template <class Save>
+void SaveFile(std::vector<WriteError>& failures, std::u16string (*path)(), Save save) {
+  try {
+    save();
+  } catch (const WriteError& e) {
+    failures.push_back(e);
+  } catch (...) {
+    try {
+      failures.emplace_back(path());
+    } catch (...) {
+    }
+  }
 }
 
 }  // namespace
@@ -147,25 +171,27 @@ void ReleaseRetiredWindows() {
   toolkit::ShutdownToolkit();
 }
 
-void SaveAndDestroyWindows() {
-  std::vector<WriteError> failures;
-  if (SettingsForm && SkinListForm && ColorListForm && IntensityListForm) {
-    ClearFlagsOfEmptyLists();
-    try {
-      SaveSettingsFile(*SettingsForm);
-    } catch (const WriteError& e) {
-      failures.push_back(e);
-    }
-    try {
-      SaveSelectionLists();
-    } catch (const WriteError& e) {
-      failures.push_back(e);
-    }
+void SaveAndDestroyWindows(std::vector<WriteError>& failures) {
+  const ScopeExit destroy([] {
+    DestroyWindows();
+    // The player may unload the library right after: no hook or class may stay.
+    if (Retired().empty()) toolkit::ShutdownToolkit();
+  });
+  if (!SettingsForm || !SkinListForm || !ColorListForm || !IntensityListForm) return;
+  ClearFlagsOfEmptyLists();
+  SaveFile(failures, &msaver::SettingsFilePath, [] { SaveSettingsFile(*SettingsForm); });
+  SaveFile(failures, &msaver::ListsFilePath, [] { SaveSelectionLists(); });
+}
+
+void ReportWriteFailures(const std::vector<WriteError>& failures) {
+  for (const WriteError& failure : failures) {
+    platform::MessageBoxCall box;
+    box.text = failure.Text();
+    box.hasCaption = true;
+    box.caption = u"AIMP Kaleidra";
+    box.flags = platform::kMbIconError;
+    platform::ShowMessageBox(box);
   }
-  DestroyWindows();
-  // The player may unload the library right after: no hook or class may stay.
-  if (Retired().empty()) toolkit::ShutdownToolkit();
-  for (const WriteError& failure : failures) ReportWriteFailure(failure);
 }
 
 }  // namespace kaleidra

@@ -2,7 +2,10 @@
 // shut-down order in one place.
 #pragma once
 
+#include <vector>
+
 #include "core/randomiser.h"
+#include "plugin/write_error.h"
 
 namespace kaleidra {
 
@@ -14,8 +17,11 @@ void LoadSelectionLists();
 msaver::SettingsView CurrentSettings();
 void ShowSettingsWindow();
 // Finalize's work before the menu command is removed: flags, files, windows.
-// A failed write is shown to the user, never passed on.
-void SaveAndDestroyWindows();
+// The windows are destroyed whatever the saves throw. Each file that could not
+// be written is added to failures, to be shown once the plug-in has stopped.
+void SaveAndDestroyWindows(std::vector<WriteError>& failures);
+// One error box per file that could not be written.
+void ReportWriteFailures(const std::vector<WriteError>& failures);
 // Without saving: an Initialize that failed half-way.
 void DestroyWindows();
 // Deletes windows whose deletion waited for a modal loop to end.

@@ -80,7 +80,7 @@ int Run(HINSTANCE instance) {
   MenuService& menu = player->menu;
 
   if (options.ScriptMode()) {
-    ScriptRunner runner(std::move(commands), driver);
+    ScriptRunner runner(std::move(commands), driver, options.menuDuringBox);
     if (!runner.Start(instance)) return kExitNoWindow;
     return RunMessageLoop();
   }

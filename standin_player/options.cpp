@@ -34,6 +34,8 @@ bool ParseOptions(const std::vector<std::wstring>& args, Options* options, std::
       options->menuService = false;
     } else if (arg == L"--current-skin-writes-nothing") {
       options->currentSkinWritesNothing = true;
+    } else if (arg == L"--menu-during-box") {
+      options->menuDuringBox = true;
     } else if (!hasValue && (arg == L"--log" || arg == L"--script" || arg == L"--script-file" ||
                              arg == L"--refuse" || arg == L"--current-skin" || arg == L"--hue" ||
                              arg == L"--intensity" || arg == L"--first-menu-handle")) {

@@ -14,6 +14,9 @@ struct Options {
   bool skinsService = true;
   bool menuService = true;
   bool currentSkinWritesNothing = false;  // ReadCurrentSkin leaves every output as it was
+  // Before a message box is answered, the plug-in's last menu callback runs, as
+  // a player delivers a command the user picked while the box was up.
+  bool menuDuringBox = false;
   std::vector<std::wstring> refused;
   std::wstring currentSkin;
   int32_t hue = 0;

@@ -168,6 +168,13 @@ void PluginDriver::ClickMenu(int32_t handle) {
     Log().Line(call + " -> done item=" + std::to_string(item->first) + Windows());
 }
 
+void PluginDriver::ClickQueuedMenu() {
+  const host::MenuItemProc proc = menu_.LastProc();
+  if (!proc || !module_) return;
+  const std::string call = "MenuProc(0,0)";
+  if (Call(call, [&] { proc(0, 0); })) Log().Line(call + " -> done queued" + Windows());
+}
+
 void PluginDriver::Unload() {
   if (!module_) {
     Log().Problem("unload: nothing loaded");

@@ -28,6 +28,9 @@ class PluginDriver {
   void ShowSettings(HWND parent);
   // Picks the first menu item the plug-in added, or the one with this handle.
   void ClickMenu(int32_t handle = 0);
+  // Runs the callback of the item the plug-in added last, even one removed
+  // since, as a command the player had queued.
+  void ClickQueuedMenu();
   // Releases the plug-in object and frees the library.
   void Unload();
 

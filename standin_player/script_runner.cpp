@@ -79,6 +79,7 @@ void ScriptRunner::Tick() {
 bool ScriptRunner::AnswerMessageBoxes() {
   const std::vector<HWND> boxes = FindMessageBoxes();
   if (boxes.empty()) return false;
+  if (menuDuringBox_) driver_.ClickQueuedMenu();
   const int others = PluginWindowCount() - static_cast<int>(boxes.size());
   for (HWND box : boxes) {
     const MessageBoxInfo info = DescribeMessageBox(box);

@@ -15,8 +15,10 @@ namespace standin {
 
 class ScriptRunner {
  public:
-  ScriptRunner(std::vector<Command> commands, PluginDriver& driver)
-      : commands_(std::move(commands)), driver_(driver) {}
+  // menuDuringBox: a queued menu command reaches the plug-in before each box
+  // is answered.
+  ScriptRunner(std::vector<Command> commands, PluginDriver& driver, bool menuDuringBox)
+      : commands_(std::move(commands)), driver_(driver), menuDuringBox_(menuDuringBox) {}
   ScriptRunner(const ScriptRunner&) = delete;
   ScriptRunner& operator=(const ScriptRunner&) = delete;
   ~ScriptRunner();
@@ -38,6 +40,7 @@ class ScriptRunner {
 
   std::vector<Command> commands_;
   PluginDriver& driver_;
+  bool menuDuringBox_;
   Window window_;
   size_t next_ = 0;
   DWORD resumeAt_ = 0;

@@ -182,6 +182,7 @@ int32_t HOST_STDCALL MenuService::AddMenuItem(int32_t parent, const host::MenuIt
   added.kind = item->Kind;
   added.shortCut = item->ShortCut;
   added.proc = item->Proc;
+  lastProc_ = item->Proc;
   record += ",reserved1=" + Int(item->Reserved1) +
             ",caption=" + QuotedOrNull(AsWide(item->Caption), kMaxNameLength) +
             ",kind=" + Int(item->Kind) + ",proc=" + (item->Proc ? "set" : "null") +

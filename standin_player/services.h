@@ -87,10 +87,14 @@ class MenuService final : public host::IAIMPMenuService, public Counted {
   host::HRESULT HOST_STDCALL RemoveMenuItem(int32_t handle) override;
 
   const std::map<int32_t, Item>& Items() const { return items_; }
+  // The callback of the item added last, kept after its removal: a player may
+  // still hold a command for it in its queue.
+  host::MenuItemProc LastProc() const { return lastProc_; }
   void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
  private:
   std::map<int32_t, Item> items_;
+  host::MenuItemProc lastProc_ = nullptr;
   int32_t nextHandle_;
   std::function<void()> onChange_;
 };

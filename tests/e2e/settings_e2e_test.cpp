@@ -93,5 +93,25 @@ TEST(E2e, ReadOnlyPluginsAtStopReportsTheSettingsFileAndGoesOn) {
   EXPECT_FALSE(std::filesystem::exists(folder.Root() / kSettings));
 }
 
+// The player delivers a menu command while the box is up: the plug-in has
+// stopped by then, its command is gone and the command changes nothing.
+TEST(E2e, ReadOnlyPluginsStopEndsBeforeItsBoxAndAQueuedCommandAppliesNothing) {
+  StandinFolder folder;
+  AddSkins(folder);
+  ReadOnlyFolder plugins(folder.Root() / "Plugins");
+  SKIP_UNLESS_READ_ONLY(plugins);
+  const E2eRun run = RunStandin(folder, "start; stop; unload", {"--menu-during-box"});
+  ExpectWriteFailureShown(run, folder.Root() / kSettings);
+  const int stop = run.Lines("Finalize").at(0).step;
+  std::vector<std::string> order;
+  for (const LogCall& call : run.InStep(stop))
+    if (call.name != "MessageBox" || order.empty() || order.back() != "MessageBox")
+      order.push_back(call.name);
+  const std::vector<std::string> expected = {"RemoveMenuItem", "MenuProc", "MessageBox",
+                                             "Finalize"};
+  EXPECT_EQ(order, expected) << run.Text();
+  EXPECT_TRUE(Applied(run, stop).empty()) << run.Text();
+}
+
 }  // namespace
 }  // namespace e2e

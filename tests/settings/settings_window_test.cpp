@@ -33,6 +33,7 @@ class SettingsFormTest : public ::testing::Test {
   ~SettingsFormTest() override {
     form.reset();
     msaver::SkinsService.Reset();
+    msaver::PluginActive = false;
     msaver::SetSeedSource({});
     EXPECT_EQ(skins.refs, 0);
   }
@@ -50,9 +51,11 @@ class SettingsFormTest : public ::testing::Test {
   // The timer's period in milliseconds, 0 when it is stopped.
   uint32_t TimerPeriod() const { return form->Timer.Running() ? form->Timer.Interval() : 0; }
 
+  // The window as a running plug-in holds it.
   void ProvideSkinsService() {
     skins.AddRef();
     msaver::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
+    msaver::PluginActive = true;
   }
 
   fixture::FakeSkinsService skins;
@@ -405,6 +408,10 @@ TEST_F(SettingsFormTest, TickAppliesOneTimerRequestFromTheControlsAsTheyStand) {
   EXPECT_EQ(skins.applied[0].skin, u"Ocean.acs3");
   EXPECT_EQ(skins.applied[0].hue, drawnHue);
   EXPECT_EQ(skins.applied[0].intensity, 55);
+
+  msaver::PluginActive = false;  // a tick still queued when the plug-in stopped
+  form->Timer.HandleTick();
+  EXPECT_EQ(skins.applied.size(), 1u);
 }
 
 TEST_F(SettingsFormTest, ViewReadsEveryControlAndFlag) {

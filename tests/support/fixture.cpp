@@ -78,6 +78,7 @@ std::u16string PlayerFolder::Path(const std::string& relative) const {
 MessageBoxRecorder::MessageBoxRecorder() {
   platform::SetMessageBoxHook([this](const platform::MessageBoxCall& call) {
     calls.push_back(call);
+    if (onShow) onShow();
     return 1;
   });
 }

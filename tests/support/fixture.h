@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ class MessageBoxRecorder {
   MessageBoxRecorder(const MessageBoxRecorder&) = delete;
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
   std::vector<platform::MessageBoxCall> calls;
+  // Runs while a box is showing, as the box's own message loop would.
+  std::function<void()> onShow;
 };
 
 }  // namespace fixture

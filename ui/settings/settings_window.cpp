@@ -103,7 +103,7 @@ void TSettingsForm::FormClose() {
 
 void TSettingsForm::TimerTimer() {
   host::IAIMPSkinsService* skins = msaver::SkinsService.Get();
-  if (!skins) return;
+  if (!msaver::PluginActive || !skins) return;
   msaver::ApplyChangeRequest(skins, msaver::BuildTimerRequest(View()));
 }
 
