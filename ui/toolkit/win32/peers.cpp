@@ -75,8 +75,10 @@ class FormPeer : public WindowPeer {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_CLOSE) {
-      form_.Close();  // closing only hides
+    // The close box and Alt+F4; a window without a close box has no way out
+    // but its own buttons.
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+      if (form_.Border() == BorderStyle::ToolWindow) form_.Close();  // closing only hides
       return 0;
     }
     if (message == WM_COMMAND && !lParam) return 0;  // Enter and Esc do nothing
