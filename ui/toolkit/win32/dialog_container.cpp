@@ -37,8 +37,8 @@ bool AnswerAsDialog(HWND container, UINT message, WPARAM wParam, LPARAM lParam, 
       result = 0;
       return true;
     case DM_GETDEFID: {
-      const auto id = reinterpret_cast<UINT_PTR>(
-          GetPropW(GetAncestor(container, GA_ROOT), kDefaultIdProperty));
+      const auto id =
+          reinterpret_cast<UINT_PTR>(GetPropW(GetAncestor(container, GA_ROOT), kDefaultIdProperty));
       result = id ? MAKELRESULT(id, DC_HASDEFID) : 0;
       return true;
     }
