@@ -385,5 +385,37 @@ TEST_F(KeyTable, ColourAndBrightnessSelectionWindows) {
   }
 }
 
+// Up and Down step the interval field by its step, within its limits, as its
+// arrows do; the focus stays in it.
+TEST_F(KeyTable, UpAndDownStepTheIntervalField) {
+  ASSERT_TRUE(toolkit::PeersEnabled());
+  TSettingsForm form;
+  form.Show();
+  form.TimerChk->SetChecked(true);
+  form.Pages->SelectPage(3);
+  form.TimerInterval->Focus();
+  const Key& up = kKeys[6];
+  const Key& down = kKeys[7];
+  ASSERT_EQ(up.vk, static_cast<UINT>(VK_UP));
+  ASSERT_EQ(down.vk, static_cast<UINT>(VK_DOWN));
+  const struct {
+    int32_t from;
+    const Key& key;
+    int32_t to;
+  } steps[] = {
+      {86390, up, 86400}, {86400, up, 86400}, {86400, down, 86390}, {40, down, 30}, {30, down, 30}};
+  for (const auto& step : steps) {
+    form.TimerInterval->SetValue(step.from);
+    PostKey(GetFocus(), step.key);
+    MSG msg;  // the player's loop
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    EXPECT_EQ(form.TimerInterval->Value(), step.to) << step.from << " " << step.key.name;
+    EXPECT_TRUE(form.TimerInterval->Focused());
+  }
+}
+
 }  // namespace
 }  // namespace kaleidra

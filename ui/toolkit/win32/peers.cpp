@@ -376,6 +376,11 @@ class EditPeer : public WindowPeer {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // Up and Down step the field as its arrows do.
+    if (message == WM_KEYDOWN && arrows_ && (wParam == VK_UP || wParam == VK_DOWN)) {
+      static_cast<SpinEdit&>(control_).StepBy(wParam == VK_UP ? 1 : -1);
+      return 0;
+    }
     if (message == WM_NOTIFY && arrows_) {
       const auto& change = *reinterpret_cast<const NMUPDOWN*>(lParam);
       if (change.hdr.hwndFrom == arrows_->Get() && change.hdr.code == UDN_DELTAPOS) {
