@@ -347,7 +347,9 @@ TEST_F(KeyTable, SettingsWindow) {
     form.Pages->SelectPage(page);
   };
   w.closes = [](const Control&, const Key& key) { return key.alt; };
+  ASSERT_FALSE(form.Timer.Running());
   KeyRun(w).Run();
+  EXPECT_TRUE(form.Timer.Running());  // Alt+F4 ran the closing's timer set-up
   EXPECT_TRUE(boxes.calls.empty());
 }
 

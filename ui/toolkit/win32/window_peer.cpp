@@ -202,11 +202,17 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       control_.HandleFocus(false);
       break;
-    default:
+    case WM_NEXTDLGCTL:
+    case DM_GETDEFID:
+    case DM_SETDEFID:
+    case WM_CLOSE:
+      // Asked of a window that holds controls as of their dialog.
       if (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
         LRESULT answer = 0;
         if (AnswerAsDialog(hwnd_, message, wParam, lParam, answer)) return answer;
       }
+      break;
+    default:
       break;
   }
   return Default(message, wParam, lParam);
