@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -58,16 +60,27 @@ HWND Hwnd(const Control& c) {
   return static_cast<HWND>(c.Handle());
 }
 
-// The controls Tab stops at, in the listed order, as the models stand: hidden
-// pages and disabled controls are passed over, containers are stepped into.
-void CollectStops(const Control& parent, std::vector<Control*>& stops) {
+// A control that takes the focus: from Tab (a tab stop) or only from a click
+// (the palette strip's thumb, a button of its own).
+struct Place {
+  Control* control;
+  bool tabStop;
+};
+
+// The places in the listed tab order, as the models stand: hidden pages and
+// disabled controls are passed over, containers are stepped into.
+void CollectPlaces(const Control& parent, std::vector<Place>& places) {
   for (Control* c : parent.ChildrenInTabOrder()) {
     if (!c->Visible() || !c->EffectivelyEnabled()) continue;
     switch (c->GetKind()) {
       case Kind::PageControl:
       case Kind::TabSheet:
       case Kind::GroupBox:
-        CollectStops(*c, stops);
+        CollectPlaces(*c, places);
+        break;
+      case Kind::Custom:
+        for (Control* inner : c->Children())
+          if (inner->GetKind() == Kind::Button) places.push_back(Place{inner, false});
         break;
       case Kind::Button:
       case Kind::CheckBox:
@@ -75,7 +88,7 @@ void CollectStops(const Control& parent, std::vector<Control*>& stops) {
       case Kind::SpinEdit:
       case Kind::Memo:
       case Kind::ListBox:
-        if (c->TabOrder() >= 0) stops.push_back(c);
+        if (c->TabOrder() >= 0) places.push_back(Place{c, true});
         break;
       default:
         break;
@@ -83,10 +96,20 @@ void CollectStops(const Control& parent, std::vector<Control*>& stops) {
   }
 }
 
-std::vector<Control*> Stops(const Form& form) {
-  std::vector<Control*> stops;
-  CollectStops(form, stops);
-  return stops;
+std::vector<Place> Places(const Form& form) {
+  std::vector<Place> places;
+  CollectPlaces(form, places);
+  return places;
+}
+
+// The tab stop Tab (step 1) or Shift+Tab (step -1) goes to from place at.
+Control* StopFrom(const std::vector<Place>& places, size_t at, int step) {
+  const size_t n = places.size();
+  for (size_t i = 1; i <= n; ++i) {
+    const Place& p = places[step > 0 ? (at + i) % n : (at + n - i % n) % n];
+    if (p.tabStop) return p.control;
+  }
+  return nullptr;
 }
 
 void CollectAll(const Control& parent, std::vector<const Control*>& all) {
@@ -113,9 +136,15 @@ bool HoldsFocus(const Control& c, HWND focus) {
   return own && focus && (focus == own || IsChild(own, focus));
 }
 
-// Where the user's focus lands on a control: a radio group's tab stop is its
-// first item, as Tab gives it.
-void FocusAsUser(Control& c) {
+// Where the user's focus lands on a control: a click where only a click gives
+// it; a radio group's tab stop is its first item, as Tab gives it.
+void FocusAsUser(const Place& place) {
+  Control& c = *place.control;
+  if (!place.tabStop) {
+    c.MouseDown(toolkit::MouseButton::Left, 2, 2);
+    c.MouseUp(toolkit::MouseButton::Left, 2, 2);
+    return;
+  }
   if (c.GetKind() != Kind::RadioGroup) {
     c.Focus();
     return;
@@ -183,8 +212,8 @@ class KeyRun {
   void Run() {
     for (int view = 0; view < w_.views; ++view) {
       Reopen(view);
-      for (const Control* stop : Stops(w_.form))
-        for (const Key& key : kKeys) presses_.push_back(Press{view, stop->Name(), &key});
+      for (const Place& place : Places(w_.form))
+        for (const Key& key : kKeys) presses_.push_back(Press{view, place.control->Name(), &key});
     }
     ASSERT_FALSE(presses_.empty());
     toolkit::Timer timer;
@@ -206,6 +235,8 @@ class KeyRun {
     timer.SetEnabled(false);
     if (w_.form.IsShown()) w_.form.Hide();
     EXPECT_EQ(pressed_, presses_.size()) << w_.name << ": presses left out";
+    std::printf("%s: %zu presses on %zu controls\n", w_.name.c_str(), pressed_,
+                presses_.size() / std::size(kKeys));
   }
 
  private:
@@ -236,31 +267,30 @@ class KeyRun {
     Reopen(press.view);
     where_ = w_.name + " view " + std::to_string(press.view) + ", " + press.stop + ", " +
              press.key->name;
-    focused_ = w_.form.FindControl(press.stop);
-    std::vector<Control*> stops = Stops(w_.form);
+    const std::vector<Place> places = Places(w_.form);
     size_t at = 0;
-    while (at < stops.size() && stops[at] != focused_) ++at;
-    if (!focused_ || at == stops.size()) {
-      ADD_FAILURE() << where_ << ": not a tab stop any more";
+    while (at < places.size() && places[at].control->Name() != press.stop) ++at;
+    if (at == places.size()) {
+      ADD_FAILURE() << where_ << ": takes no focus any more";
       ++next_;
       return;
     }
-    FocusAsUser(*focused_);
+    focused_ = places[at].control;
+    FocusAsUser(places[at]);
     if (!HoldsFocus(*focused_, GetFocus())) {
       ADD_FAILURE() << where_ << ": the control took no focus";
       ++next_;
       return;
     }
-    const size_t n = stops.size();
     switch (press.key->focus) {
       case Focus::Stays:
         expected_ = focused_;
         break;
       case Focus::Next:
-        expected_ = stops[(at + 1) % n];
+        expected_ = StopFrom(places, at, 1);
         break;
       case Focus::Previous:
-        expected_ = stops[(at + n - 1) % n];
+        expected_ = StopFrom(places, at, -1);
         break;
     }
     expectClosed_ = w_.closes(*focused_, *press.key);
