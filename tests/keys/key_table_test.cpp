@@ -221,15 +221,20 @@ class KeyRun {
     timer.SetInterval(1);
     timer.SetEnabled(true);
     while (!Done()) {
+      const size_t before = next_;
       if (w_.modal) {
         w_.form.ShowModal();
         if (pending_) Check();  // the press closed the window and ended its loop
       } else {
-        MSG msg;
+        MSG msg;  // the player's loop
         while (!Done() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
           TranslateMessage(&msg);
           DispatchMessageW(&msg);
         }
+      }
+      if (next_ == before) {
+        ADD_FAILURE() << w_.name << ": the window's loop ended without a press";
+        break;
       }
     }
     timer.SetEnabled(false);
