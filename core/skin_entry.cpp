@@ -73,7 +73,7 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
   info.NameBuffer = buffers.name;
   info.NameBufferSize = kSkinTextCapacity;
 
-  char16_t nameBuffer[kSkinTextCapacity];
+  char16_t nameBuffer[kSkinTextCapacity] = {};
   *std::copy(name.begin(), name.end(), nameBuffer) = 0;
   const int32_t length = static_cast<int32_t>(name.size());
   const bool read = service && service->ReadSkinInfo(nameBuffer, length, &info) >= 0;

@@ -12,6 +12,10 @@
 #include "ui/toolkit/recording_canvas.h"
 #include "ui/toolkit/timer.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 using colors_test::Grey;
@@ -130,6 +134,41 @@ TEST(PaletteStrip, AnyButtonDragsWithTheMouseCapturedAndReleasingEndsTheDrag) {
   // Left 30 reads column 30 * 251 / 221 = 34, which repeats column 33, step 31.
   EXPECT_EQ(s.reports.back(), Rgb(255, 186, 0));
 }
+
+#ifdef _WIN32
+// The thumb is a system button, whose class asks for double clicks: the second
+// of two quick presses arrives as a double click, and drags all the same.
+TEST(PaletteStrip, TwoQuickPressesOnTheThumbStartADragWithAnyButton) {
+  if (!toolkit::PeersEnabled()) GTEST_SKIP();
+  StripUnderTest s(kStrips[0]);
+  s.form->Show();
+  HWND thumb = static_cast<HWND>(s.Thumb().Handle());
+  ASSERT_TRUE(GetClassLongW(thumb, GCL_STYLE) & CS_DBLCLKS);
+  const struct {
+    UINT down, second, up;
+    WPARAM held;
+  } buttons[] = {
+      {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, MK_LBUTTON},
+      {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_RBUTTONUP, MK_RBUTTON},
+      {WM_MBUTTONDOWN, WM_MBUTTONDBLCLK, WM_MBUTTONUP, MK_MBUTTON},
+  };
+  const LPARAM grab = MAKELPARAM(kGrab, kGrab);
+  for (const auto& b : buttons) {
+    SendMessageW(thumb, b.down, b.held, grab);
+    SendMessageW(thumb, b.up, 0, grab);
+    SendMessageW(thumb, b.second, b.held, grab);
+    EXPECT_TRUE(s.strip.ButtonDown());
+    EXPECT_TRUE(colors_test::HasRealCapture(s.Thumb()));
+    const int start = s.Left();
+    SendMessageW(thumb, WM_MOUSEMOVE, b.held, MAKELPARAM(kGrab + 20, kGrab));
+    EXPECT_EQ(s.Left(), start + 20);
+    SendMessageW(thumb, b.up, 0, grab);
+    EXPECT_FALSE(s.strip.ButtonDown());
+    EXPECT_FALSE(colors_test::HasRealCapture(s.Thumb()));
+  }
+  EXPECT_EQ(s.reports.size(), 3u);
+}
+#endif
 
 TEST(PaletteStrip, WindowsPassTheirStripsMappingsOn) {
   for (const StripCase& c : kStrips) {

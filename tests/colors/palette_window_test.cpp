@@ -64,6 +64,7 @@ TEST(SelectionWindow, LayoutOfBothWindows) {
     EXPECT_EQ(w.form.ClientSize().width, 369);
     EXPECT_EQ(w.form.ClientSize().height, 212);
     EXPECT_EQ(w.form.GetFont(), (toolkit::Font{u"Tahoma", 11, toolkit::kRegular}));
+    EXPECT_TRUE(w.form.List->DoubleBuffered());
     for (const Placed& p : w.controls) {
       SCOPED_TRACE(p.name);
       const toolkit::Control* control = w.form.FindControl(p.name);

@@ -116,5 +116,30 @@ TEST_F(SkinEntryTest, TextsThatFillTheBuffersEndAtTheLastCharacter) {
   EXPECT_EQ(entry->Description.size(), 511u);
 }
 
+// Reads the whole name buffer it is handed, as a service may.
+class WholeBufferService : public fixture::FakeSkinsService {
+ public:
+  host::HRESULT HOST_STDCALL ReadSkinInfo(const char16_t* name, int32_t,
+                                          host::SkinInfoRecord*) override {
+    buffers.emplace_back(name, kSkinTextCapacity);
+    return host::kResultOk;
+  }
+  std::vector<std::u16string> buffers;
+};
+
+// A long name asked about first leaves its characters where the next name's
+// buffer lies; the buffer is cleared to its end all the same.
+TEST_F(SkinEntryTest, NameBufferIsClearedPastTheName) {
+  WholeBufferService whole;
+  const std::u16string longest(kSkinTextCapacity - 1, u'a');
+  ASSERT_TRUE(CreateSkinEntry(&whole, longest));
+  ASSERT_TRUE(CreateSkinEntry(&whole, u"Ocean.acs3"));
+  ASSERT_EQ(whole.buffers.size(), 2u);
+  EXPECT_EQ(whole.buffers[0], longest + u'\0');
+  std::u16string expected = u"Ocean.acs3";
+  expected.resize(kSkinTextCapacity, u'\0');
+  EXPECT_EQ(whole.buffers[1], expected);
+}
+
 }  // namespace
 }  // namespace msaver

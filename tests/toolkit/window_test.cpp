@@ -297,6 +297,41 @@ TEST(RealWindowTest, TabMovesTheFocusInAModelessFormUnderAForeignLoop) {
   EXPECT_TRUE(s.spin->Focused());
 }
 
+// A control asks its parent window what it would ask a dialog; whichever
+// container it sits in answers for the whole window.
+TEST(RealWindowTest, EveryContainerAnswersAsTheWindowsDialog) {
+  if (!PeersEnabled()) GTEST_SKIP();
+  SampleForm s;
+  s.form->Show();
+  HWND check = static_cast<HWND>(s.check->Handle());
+  HWND spin = static_cast<HWND>(s.spin->Handle());
+  HWND button = static_cast<HWND>(s.button->Handle());
+  const Control* containers[] = {s.form.get(), s.pages, s.page, s.group, s.radio};
+  for (const Control* c : containers) {
+    SCOPED_TRACE(static_cast<int>(c->GetKind()));
+    HWND container = static_cast<HWND>(c->Handle());
+    // Esc in a multi-line edit: neither the container nor the window goes.
+    SendMessageW(container, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(IsWindow(container));
+    EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
+    EXPECT_TRUE(s.form->IsShown());
+
+    SetFocus(check);
+    SendMessageW(container, WM_NEXTDLGCTL, 0, FALSE);  // Tab
+    EXPECT_EQ(GetFocus(), spin);
+    SendMessageW(container, WM_NEXTDLGCTL, 1, FALSE);  // Shift+Tab
+    EXPECT_EQ(GetFocus(), check);
+    SendMessageW(container, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+    EXPECT_EQ(GetFocus(), button);
+
+    EXPECT_EQ(SendMessageW(container, DM_GETDEFID, 0, 0), 0);  // no default button
+    EXPECT_TRUE(SendMessageW(container, DM_SETDEFID, 1234, 0));
+    EXPECT_EQ(SendMessageW(static_cast<HWND>(s.page->Handle()), DM_GETDEFID, 0, 0),
+              MAKELRESULT(1234, DC_HASDEFID));
+    SendMessageW(container, DM_SETDEFID, 0, 0);
+  }
+}
+
 TEST(RealWindowTest, ModalShowDisablesTheOtherWindows) {
   if (!PeersEnabled()) GTEST_SKIP();
   SampleForm owner;

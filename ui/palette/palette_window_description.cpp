@@ -35,6 +35,7 @@ toolkit::WindowDescription<TPaletteListForm> PaletteListDescription(const Palett
           Describe(&F::List, kind.listName)
               .At(120, 64, 145, 140)
               .ItemHeight(20)
+              .DoubleBuffered()
               .Tab(3)
               .OnDrawItem(&F::ListDrawItem)
               .OnKeyDown(&F::ListKeyDown),

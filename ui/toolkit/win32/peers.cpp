@@ -75,8 +75,10 @@ class FormPeer : public WindowPeer {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_CLOSE) {
-      form_.Close();  // closing only hides
+    // The close box and Alt+F4; a window without a close box has no way out
+    // but its own buttons.
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+      if (form_.Border() == BorderStyle::ToolWindow) form_.Close();  // closing only hides
       return 0;
     }
     if (message == WM_COMMAND && !lParam) return 0;  // Enter and Esc do nothing
@@ -374,6 +376,11 @@ class EditPeer : public WindowPeer {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // Up and Down step the field as its arrows do.
+    if (message == WM_KEYDOWN && arrows_ && (wParam == VK_UP || wParam == VK_DOWN)) {
+      static_cast<SpinEdit&>(control_).StepBy(wParam == VK_UP ? 1 : -1);
+      return 0;
+    }
     if (message == WM_NOTIFY && arrows_) {
       const auto& change = *reinterpret_cast<const NMUPDOWN*>(lParam);
       if (change.hdr.hwndFrom == arrows_->Get() && change.hdr.code == UDN_DELTAPOS) {

@@ -4,6 +4,7 @@
 
 #include "platform/win32/module.h"
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/win32/dialog_container.h"
 
 namespace toolkit::win32 {
 namespace {
@@ -89,6 +90,9 @@ void WindowPeer::Create(const wchar_t* className, DWORD style, DWORD exStyle, HW
   RegisterClasses();
   static int nextId = 1000;  // clear of IDOK and IDCANCEL, which dialog keys send
   const bool child = (style & WS_CHILD) != 0;
+  // Each control is a group of its own: arrow keys move the focus only among
+  // the items of a radio group (made without it), never onto a label.
+  if (child) style |= WS_GROUP;
   hwnd_ = CreateWindowExW(exStyle, className, Wide(control_.Caption()), style, r.left, r.top,
                           r.Width(), r.Height(), parent,
                           child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr,
@@ -109,6 +113,7 @@ void WindowPeer::ApplyFont() {
 
 void WindowPeer::Unbind() {
   RemovePropW(hwnd_, kPeerProperty);
+  ForgetDialogState(hwnd_);
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   detail::CountUser(-1);
   hwnd_ = nullptr;
@@ -164,16 +169,23 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
     case WM_MOUSEMOVE: {
+      // A class with CS_DBLCLKS (system buttons among them) gets a second
+      // quick press as a double click: it is a press all the same.
       const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
       const bool move = message == WM_MOUSEMOVE;
       const MouseButton button =
-          (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP)   ? MouseButton::Right
-          : (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) ? MouseButton::Middle
-                                                                   : MouseButton::Left;
+          (message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK || message == WM_RBUTTONUP)
+              ? MouseButton::Right
+          : (message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK || message == WM_MBUTTONUP)
+              ? MouseButton::Middle
+              : MouseButton::Left;
       const UserAction::Kind kind = move ? UserAction::Kind::MouseMove
                                     : up ? UserAction::Kind::MouseUp
                                          : UserAction::Kind::MouseDown;
@@ -189,6 +201,16 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_KILLFOCUS:
       control_.HandleFocus(false);
+      break;
+    case WM_NEXTDLGCTL:
+    case DM_GETDEFID:
+    case DM_SETDEFID:
+    case WM_CLOSE:
+      // Asked of a window that holds controls as of their dialog.
+      if (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+        LRESULT answer = 0;
+        if (AnswerAsDialog(hwnd_, message, wParam, lParam, answer)) return answer;
+      }
       break;
     default:
       break;
