@@ -62,6 +62,8 @@ imports=$(awk '
   dll != "" && NF >= 3 { print dll, $3; next }
   dll != "" && NF == 2 { print dll, "#" $2 }
 ' <<<"$dump")
+[ -n "$imports" ]
+check "the import table can be read" $? "objdump listed no imported function"
 
 # The allow-list against the imports: "ok"/"late"/"unknown" per import.
 verdicts=$(awk '
