@@ -53,14 +53,13 @@ done
 [ -z "$foreign" ]
 check "imports system DLLs only" $? "also:$foreign"
 
-# One line per import, "dll function", in lower-case DLL names; an import by
-# ordinal has no name to look up and is written as "dll #ordinal".
+# One line per import, "dll function", in lower-case DLL names. objdump names an
+# import by ordinal "<none>", which no entry of the list matches.
 imports=$(awk '
   /^[[:space:]]*DLL Name: / { dll = tolower($3); next }
   dll != "" && /^[[:space:]]*vma:/ { next }
   dll != "" && /^[[:space:]]*$/ { dll = ""; next }
-  dll != "" && NF >= 3 { print dll, $3; next }
-  dll != "" && NF == 2 { print dll, "#" $2 }
+  dll != "" && NF >= 3 { print dll, $3 }
 ' <<<"$dump")
 [ -n "$imports" ]
 check "the import table can be read" $? "objdump listed no imported function"
