@@ -1,9 +1,9 @@
-# Cross-build with MinGW-w64 for the architecture in MINGW_ARCH (i686 or x86_64). The posix
-# thread model gives std::mutex; winpthread is linked statically.
+# Cross-build with MinGW-w64 for the architecture in MINGW_ARCH (i686 or x86_64). The win32
+# thread model: the posix one links winpthread, which imports functions Windows XP lacks.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${MINGW_ARCH})
-set(CMAKE_C_COMPILER ${MINGW_ARCH}-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER ${MINGW_ARCH}-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER ${MINGW_ARCH}-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER ${MINGW_ARCH}-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

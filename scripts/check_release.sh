@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the release archive. It is made twice (the second time after the DLL's
 # version resource is recompiled and the DLL relinked) and must have the same
-# bytes; it holds exactly the plug-in, the two guides and SHA256SUMS, which
-# verifies; the guides are UTF-8 with BOM and CRLF; the 32-bit DLL carries the
+# bytes; it holds exactly the plug-in, the two guides, the licence and
+# SHA256SUMS, which verifies; the guides are UTF-8 with BOM and CRLF and name the
+# supported Windows versions and the licence; the 32-bit DLL carries the
 # project version and the names in its version resource, no link time and no
 # path of this tree. Reads the DLL as a file, so it runs on any host.
 # One line per check, "ok: <what>" or "FAIL: <what>"; exits non-zero when any failed.
@@ -51,9 +52,9 @@ list() {
 for i in zipfile.ZipFile(sys.argv[1]).infolist():
     print(i.filename, "utf8" if i.flag_bits & 0x800 else "-", "%d-%d-%d-%d-%d-%d" % i.date_time)' "$1"
 }
-check "the archive lists exactly the DLL, ПРОЧТИ.txt, README.txt, SHA256SUMS" \
+check "the archive lists exactly the DLL, ПРОЧТИ.txt, README.txt, LICENSE.txt, SHA256SUMS" \
   same "$(list "$archive" | cut -d' ' -f1 | tr '\n' ' ')" \
-  "Plugins/orvo_aimp_kaleidra.dll ПРОЧТИ.txt README.txt SHA256SUMS "
+  "Plugins/orvo_aimp_kaleidra.dll ПРОЧТИ.txt README.txt LICENSE.txt SHA256SUMS "
 check "ПРОЧТИ.txt is named in UTF-8 with the UTF-8 flag" \
   same "$(list "$archive" | grep '^ПРОЧТИ.txt ' | cut -d' ' -f2)" "utf8"
 check "every entry has the same time" same "$(list "$archive" | cut -d' ' -f3 | sort -u | wc -l)" 1
@@ -61,9 +62,12 @@ check "every entry has the same time" same "$(list "$archive" | cut -d' ' -f3 | 
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' \
   "$archive" "$work/x"
 check "SHA256SUMS verifies" eval '(cd "$work/x" && sha256sum --check --strict --quiet SHA256SUMS)'
-check "SHA256SUMS names the three other files" \
+check "SHA256SUMS names the four other files" \
   same "$(sed 's/^[0-9a-f]\{64\}  //' "$work/x/SHA256SUMS" | tr '\n' ' ')" \
-  "Plugins/orvo_aimp_kaleidra.dll ПРОЧТИ.txt README.txt "
+  "Plugins/orvo_aimp_kaleidra.dll ПРОЧТИ.txt README.txt LICENSE.txt "
+check "LICENSE.txt is the repository's LICENSE (MIT, Orvo) with CRLF" \
+  eval 'sed "s/\$/\r/" LICENSE | cmp -s - "$work/x/LICENSE.txt" && grep -q "^MIT License" LICENSE &&
+    grep -q "Copyright (c) 2026 Orvo" LICENSE'
 check "the archived DLL is the one in $dll" cmp -s "$work/x/Plugins/orvo_aimp_kaleidra.dll" "$dll"
 
 guide_ok() {
@@ -72,12 +76,12 @@ guide_ok() {
   [ "$(grep -c $'\r$' "$file")" = "$(grep -c '' "$file")" ] || { echo "  a line without CRLF"; return 1; }
   text=$(cat "$file")
   for fact in orvo_aimp_kaleidra.dll orvo_aimp_kaleidra.ini orvo_aimp_kaleidrap.ini \
-    "Случайная обложка" Plugins; do
+    "Случайная обложка" Plugins LICENSE.txt MIT "XP SP3, Vista, 7, 8, 8.1, 10" 32-; do
     [[ $text == *"$fact"* ]] || { echo "  does not name $fact"; return 1; }
   done
 }
 for guide in ПРОЧТИ.txt README.txt; do
-  check "$guide: UTF-8 with BOM, CRLF, names the DLL, both INI files and the command" \
+  check "$guide: UTF-8 with BOM, CRLF, names the DLL, both INI files, the command, the Windows versions, the bitness and the licence" \
     guide_ok "$work/x/$guide"
 done
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes dist/orvo_aimp_kaleidra-<version>.zip: the 32-bit Release plug-in from
 # build/win32 (built here when it is missing or out of date), the Russian and
-# English install guides and SHA256SUMS. The version is the CMake project's; the
-# archive's times are the commit's, so one commit always gives the same bytes.
+# English install guides, the licence and SHA256SUMS. The version is the CMake
+# project's; the archive's times are the commit's, so one commit always gives
+# the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh win32 orvo_aimp_kaleidra
@@ -15,5 +16,5 @@ epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
 mkdir -p dist
 archive=dist/orvo_aimp_kaleidra-$version.zip
 python3 scripts/release_zip.py "$archive" "$dll" \
-  release/guide_ru.txt release/guide_en.txt "$epoch"
+  release/guide_ru.txt release/guide_en.txt LICENSE "$epoch"
 sha256sum "$archive"

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Packs the release archive so that the same inputs give the same bytes.
 
-Usage: release_zip.py OUT.zip DLL GUIDE_RU GUIDE_EN EPOCH
+Usage: release_zip.py OUT.zip DLL GUIDE_RU GUIDE_EN LICENSE EPOCH
 
-The guides are kept in the repository as plain UTF-8 with LF; in the archive
-they get a BOM and CRLF so that Notepad shows them right. Every entry has the
-time EPOCH (seconds, UTC), the same attributes and a fixed place.
+The guides and the licence are kept in the repository as plain UTF-8 with LF;
+in the archive they get CRLF, and the guides a BOM, so that Notepad shows them
+right. Every entry has the time EPOCH (seconds, UTC), the same attributes and a
+fixed place.
 """
 import hashlib
 import os
@@ -16,14 +17,15 @@ import zipfile
 DLL_NAME = "Plugins/orvo_aimp_kaleidra.dll"
 GUIDE_RU_NAME = "ПРОЧТИ.txt"
 GUIDE_EN_NAME = "README.txt"
+LICENSE_NAME = "LICENSE.txt"
 SUMS_NAME = "SHA256SUMS"
 
 
-def windows_text(path):
+def windows_text(path, bom=True):
     with open(path, encoding="utf-8") as f:
         text = f.read()
     text = text.lstrip("\ufeff").replace("\r\n", "\n").replace("\n", "\r\n")
-    return b"\xef\xbb\xbf" + text.encode("utf-8")
+    return (b"\xef\xbb\xbf" if bom else b"") + text.encode("utf-8")
 
 
 def entry(name, date_time):
@@ -38,9 +40,9 @@ def entry(name, date_time):
 
 
 def main(argv):
-    if len(argv) != 6:
+    if len(argv) != 7:
         sys.exit(__doc__)
-    out, dll, guide_ru, guide_en, epoch = argv[1:]
+    out, dll, guide_ru, guide_en, licence, epoch = argv[1:]
     # Zip times have a two-second step and start in 1980.
     seconds = max(int(epoch), 315532800)
     date_time = time.gmtime(seconds - seconds % 2)[:6]
@@ -49,6 +51,7 @@ def main(argv):
         files = [(DLL_NAME, f.read())]
     files.append((GUIDE_RU_NAME, windows_text(guide_ru)))
     files.append((GUIDE_EN_NAME, windows_text(guide_en)))
+    files.append((LICENSE_NAME, windows_text(licence, bom=False)))
     sums = "".join(f"{hashlib.sha256(data).hexdigest()}  {name}\n" for name, data in files)
     files.append((SUMS_NAME, sums.encode("utf-8")))
 

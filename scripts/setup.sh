@@ -3,8 +3,8 @@
 # product and its 64-bit twin alike. Safe to run again.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
-      libbenchmark-dev zlib1g-dev g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
-      g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+      libbenchmark-dev zlib1g-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev libz-mingw-w64-dev
+      g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
       wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick python3)
 missing=()
 for p in "${pkgs[@]}"; do

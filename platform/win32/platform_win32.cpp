@@ -58,8 +58,10 @@ std::u16string SystemExecutableFolder() {
 void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
                   const std::function<bool(const std::u16string& name)>& onMatch) {
   WIN32_FIND_DATAW data;
-  FindHandle find(FindFirstFileExW(W(folder + mask), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                   nullptr, 0));
+  // The standard level: Windows before 7 refuses FindExInfoBasic as an invalid parameter,
+  // and the folder would look empty there.
+  FindHandle find(FindFirstFileExW(W(folder + mask), FindExInfoStandard, &data,
+                                   FindExSearchNameMatch, nullptr, 0));
   if (find.get() == INVALID_HANDLE_VALUE) {
     find.release();
     return;

@@ -1,5 +1,6 @@
 #include "ui/toolkit/win32/window_peer.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "platform/win32/module.h"
@@ -51,6 +52,10 @@ const wchar_t kPanelClass[] = L"KaleidraPanel";
 
 void RegisterClasses() {
   if (gRegistered) return;
+  // comctl32 registers the tab and up-down classes only when asked; a host that never
+  // asked would get a settings window without its pages.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = DefWindowProcW;  // the peer takes over at creation

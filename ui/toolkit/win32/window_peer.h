@@ -11,7 +11,8 @@
 
 namespace toolkit::win32 {
 
-// Our own window classes.
+// Our own window classes. RegisterClasses also has comctl32 register the classes the peers
+// use, so call it before creating any window.
 extern const wchar_t kFormClass[];
 extern const wchar_t kPanelClass[];
 void RegisterClasses();
