@@ -101,7 +101,8 @@ std::u16string ProfileSections::Text(View section, View key, View fallback) cons
   const Section* s = Find(section);
   if (!s) return keys_.Text(section, key, fallback);
   const auto found = s->values.find(View(Folded(key, folded_)));
-  if (found == s->values.end() || found->second.bare) return std::u16string(fallback);
+  if (found == s->values.end() || found->second.bare)
+    return std::u16string(ProfileFallback(fallback));
   if (found->second.inexact) return keys_.Text(section, key, fallback);
   return std::u16string(found->second.text);
 }
