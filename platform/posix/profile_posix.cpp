@@ -287,7 +287,7 @@ std::vector<bool> ReadProfileSections(
   // The lines before the first header are the section without a name.
   for (size_t i = 0; i < sections.size(); ++i) {
     if (!sections[i].empty()) continue;
-    if (!seen[i]) current = i;
+    if (!seen[i] && current == sections.size()) current = i;
     seen[i] = true;
   }
   NamelessRun nameless;
@@ -296,11 +296,12 @@ std::vector<bool> ReadProfileSections(
   bool hasValue = false;
   while (cursor.Next(line)) {
     if (SectionOf(line, name)) {
-      // Only the first section of a name counts.
+      // Only the first section of a name counts; a name asked for twice gets
+      // its entries once, for the first asking.
       current = sections.size();
       for (size_t i = 0; i < sections.size(); ++i) {
         if (!EqualsIgnoreCase(name, sections[i])) continue;
-        if (!seen[i]) current = i;
+        if (!seen[i] && current == sections.size()) current = i;
         seen[i] = true;
       }
       nameless.NewSection();
