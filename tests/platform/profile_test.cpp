@@ -2,13 +2,6 @@
 // private-profile functions under Wine, which keeps the stand-in honest.
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/stat.h>
-#endif
-
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +9,7 @@
 #include "platform/profile_section.h"
 #include "platform/profile_text.h"
 #include "platform/text.h"
+#include "tests/support/file_states.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -338,74 +332,6 @@ TEST(ProfileOnAFolder, ReadsFallbackAndRefusesWrites) {
 
 namespace {
 
-#ifdef _WIN32
-std::wstring Wide(const std::u16string& path) {
-  return std::wstring(path.begin(), path.end());
-}
-
-// Held open without sharing, so that nobody else opens it.
-class Unreadable {
- public:
-  explicit Unreadable(const std::u16string& path)
-      : file_(
-            CreateFileW(Wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
-    EXPECT_NE(file_, INVALID_HANDLE_VALUE);
-  }
-  ~Unreadable() {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-  }
-  Unreadable(const Unreadable&) = delete;
-  Unreadable& operator=(const Unreadable&) = delete;
-
- private:
-  HANDLE file_;
-};
-
-class ReadOnly {
- public:
-  explicit ReadOnly(const std::u16string& path) : path_(Wide(path)) {
-    EXPECT_TRUE(SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_READONLY));
-  }
-  ~ReadOnly() { SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL); }
-  ReadOnly(const ReadOnly&) = delete;
-  ReadOnly& operator=(const ReadOnly&) = delete;
-  // Root under Wine writes to read-only files.
-  bool Effective() const {
-    const HANDLE file =
-        CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return true;
-    CloseHandle(file);
-    return false;
-  }
-
- private:
-  std::wstring path_;
-};
-#else
-// The stand-in takes the permission bits as the system takes an access list:
-// they bind root too.
-class Permissions {
- public:
-  Permissions(const std::u16string& path, mode_t mode) : path_(platform::ToUtf8(path)) {
-    std::replace(path_.begin(), path_.end(), '\\', '/');
-    EXPECT_EQ(chmod(path_.c_str(), mode), 0);
-  }
-  ~Permissions() { chmod(path_.c_str(), 0644); }
-  Permissions(const Permissions&) = delete;
-  Permissions& operator=(const Permissions&) = delete;
-  bool Effective() const { return true; }
-
- private:
-  std::string path_;
-};
-struct Unreadable : Permissions {
-  explicit Unreadable(const std::u16string& path) : Permissions(path, 0200) {}
-};
-struct ReadOnly : Permissions {
-  explicit ReadOnly(const std::u16string& path) : Permissions(path, 0444) {}
-};
-#endif
-
 const char kFile[] = "Plugins\\t.ini";
 const char kText[] = "[S]\r\nA=1\r\nB=2\r\n";
 
@@ -414,7 +340,7 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNeitherReadNorWritten) {
   folder.Write(kFile, kText);
   const auto path = folder.Path(kFile);
   {
-    const Unreadable locked(path);
+    const fixture::UnreadableFile locked(path);
     EXPECT_EQ(platform::ReadProfileText(path, u"S", u"A", u"d"), u"d");
     EXPECT_EQ(platform::ProfileSections(path, {u"S"}).Text(u"S", u"A", u"d"), u"d");
     EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"A", u"9"));
@@ -422,15 +348,13 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNeitherReadNorWritten) {
   EXPECT_EQ(folder.Read(kFile), kText);
 }
 
-// scripts/unprivileged_tests.sh runs this under Wine as a user whom the
-// attribute binds.
 TEST(ProfileFiles, AReadOnlyFileIsNeitherWrittenReplacedNorDeleted) {
   fixture::PlayerFolder folder;
   folder.Write(kFile, kText);
   folder.Write("Plugins\\other.ini", "other");
   const auto path = folder.Path(kFile);
-  const ReadOnly readOnly(path);
-  if (!readOnly.Effective()) GTEST_SKIP() << "this user writes to read-only files";
+  const fixture::ReadOnlyFile readOnly(path);
+  SKIP_UNLESS_READ_ONLY_FILE(readOnly);
   EXPECT_EQ(platform::ReadProfileText(path, u"S", u"A", u"d"), u"1");
   EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"A", u"9"));
   EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"A", u"1"));
