@@ -27,6 +27,10 @@ std::u16string& Folded(View name, std::u16string& into) {
   return into;
 }
 
+bool HasBlankEnds(View s) {
+  return TrimProfileText(s).size() != s.size();
+}
+
 bool IsAscii(View s) {
   return std::all_of(s.begin(), s.end(), [](char16_t c) { return c < 0x80; });
 }
@@ -99,9 +103,11 @@ const ProfileSections::Section* ProfileSections::Find(View section) const {
 
 std::u16string ProfileSections::Text(View section, View key, View fallback) const {
   const Section* s = Find(section);
-  if (!s) return keys_.Text(section, key, fallback);
+  // A key read trims the names asked for, a section read takes them as given.
+  if (!s || HasBlankEnds(section) || HasBlankEnds(key)) return keys_.Text(section, key, fallback);
   const auto found = s->values.find(View(Folded(key, folded_)));
-  if (found == s->values.end() || found->second.bare) return std::u16string(fallback);
+  if (found == s->values.end() || found->second.bare)
+    return std::u16string(ProfileFallback(fallback));
   if (found->second.inexact) return keys_.Text(section, key, fallback);
   return std::u16string(found->second.text);
 }

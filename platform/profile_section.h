@@ -31,7 +31,8 @@ class ProfileKeys {
 // integer rules of ParseIniInt, the fallback for a missing key. Where the
 // section read alone cannot tell what a key read gives (a value too long for
 // a key read's buffer, a name outside ASCII that the system may fold into
-// ours, a section too large to read whole, a section not named here) the key
+// ours, a section too large to read whole, a section not named here, names asked
+// for with blanks at their ends) the key
 // is read on its own.
 class ProfileSections {
  public:

@@ -101,7 +101,8 @@ SelectionLists ReadSelectionListsFileKeyByKey(const std::u16string& path) {
 
 void WriteSelectionListsFile(const std::u16string& path, const SelectionLists& lists) {
   if (lists.skinNames.empty() && lists.colorIndices.empty() && lists.intensityIndices.empty()) {
-    platform::DeleteFileAt(path);
+    // A file left behind would bring the old lists back at the next start.
+    if (!platform::DeleteFileAt(path) && platform::FileExists(path)) throw WriteError(path);
     return;
   }
   ListsText text;

@@ -22,7 +22,8 @@ SelectionLists ReadSelectionListsFile(const std::u16string& path);
 // must agree with.
 SelectionLists ReadSelectionListsFileKeyByKey(const std::u16string& path);
 
-// Writes the lists anew. When every list is empty the file is removed.
+// Writes the lists anew. When every list is empty the file is removed, and
+// one that cannot be removed throws WriteError.
 // Otherwise the keys, as the profile functions lay them out, go into a new
 // file beside the old one, which replaces the old file only when all of it
 // was written: a failed save throws WriteError and leaves the old file as it

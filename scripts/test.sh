@@ -18,14 +18,15 @@ failed=0
 problems=()
 stage_times=()
 
-# Reads a gtest log; a program that crashed before its summary counts as failed.
+# Reads a log of one or more gtest runs; a program that crashed before its
+# summary counts as failed.
 count_gtest() {
-  local name=$1 log=$2 ok bad
-  ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
-  bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
-  ok=${ok:-0}
-  bad=${bad:-0}
-  if ! grep -q '^\[==========\] .* ran\.' "$log"; then
+  local name=$1 log=$2 ok bad started finished
+  ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | awk '{ n += $1 } END { print n + 0 }')
+  bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | awk '{ n += $1 } END { print n + 0 }')
+  started=$(grep -c '^\[==========\] Running' "$log")
+  finished=$(grep -c '^\[==========\] .* ran\.' "$log")
+  if [ "$finished" -eq 0 ] || [ "$finished" -lt "$started" ]; then
     bad=$((bad + 1))
     problems+=("$name: did not finish (see $log)")
   elif [ "$bad" -gt 0 ]; then

@@ -10,6 +10,9 @@
 # are installed, even where they cannot run, so the 64-bit loader and server are
 # called directly. Call Wine as "$WINE" and its server as "$WINESERVER_BIN".
 export WINEDEBUG=-all
+# Wine takes the ANSI code page from the locale: C.UTF-8 gives Windows-1252,
+# the code page of the POSIX profile stand-in, so both read files alike.
+export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Each build's prefix lives here (the unprivileged run passes its own).
 KALEIDRA_WINE_HOME="${KALEIDRA_WINE_HOME:-$PWD/build}"

@@ -15,6 +15,7 @@
 #include "platform/mask.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/posix/posix_files.h"
 #include "platform/system.h"
 #include "platform/text.h"
 
@@ -35,6 +36,19 @@ std::string NativePath(const std::u16string& path) {
   for (auto& c : p)
     if (c == u'\\') c = u'/';
   return ToUtf8(p);
+}
+
+FileKind KindOf(const std::u16string& path) {
+  struct stat st {};
+  if (stat(NativePath(path).c_str(), &st) != 0) return FileKind::kMissing;
+  if (!S_ISREG(st.st_mode)) return FileKind::kOther;
+  return (st.st_mode & (S_IRUSR | S_IRGRP | S_IROTH)) ? FileKind::kReadable : FileKind::kUnreadable;
+}
+
+bool IsReadOnlyFile(const std::u16string& path) {
+  struct stat st {};
+  return stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
 }
 
 std::u16string SystemExecutableFolder() {
@@ -74,10 +88,12 @@ bool FileExists(const std::u16string& path) {
 }
 
 bool DeleteFileAt(const std::u16string& path) {
+  if (IsReadOnlyFile(path)) return false;
   return unlink(NativePath(path).c_str()) == 0;
 }
 
 bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
+  if (IsReadOnlyFile(to)) return false;
   return rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
 }
 
@@ -87,6 +103,7 @@ bool CreateUnicodeTextFile(const std::u16string& path, const std::u16string& tex
     bytes += static_cast<char>(c & 0xFF);
     bytes += static_cast<char>(c >> 8);
   }
+  if (IsReadOnlyFile(path)) return false;
   std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();

@@ -1,10 +1,10 @@
 // Private-profile (INI) functions as Windows has them: case-insensitive names,
 // trimmed values with one pair of enclosing quotes removed, the first section
-// and key of a name win, writes replace a value in place and create the file,
-// section or key on demand, everything else in the file is kept. A file that
-// starts with the UTF-16LE byte-order mark is read and written as UTF-16.
-#include <sys/stat.h>
-
+// and key of a name win (a key without '=' reads as missing), writes replace a
+// value in place and create the file, section or key on demand, and the file
+// is written back as the system lays it out: lines trimmed, blank lines gone.
+// A file keeps its encoding: UTF-16 or UTF-8 after a byte-order mark, else the
+// ANSI code page; a new file is ANSI.
 #include <algorithm>
 #include <deque>
 #include <fstream>
@@ -13,21 +13,39 @@
 
 #include "platform/ini_int.h"
 #include "platform/platform.h"
+#include "platform/posix/posix_files.h"
 #include "platform/profile_text.h"
 #include "platform/text.h"
 
 namespace platform {
 
-std::string NativePath(const std::u16string& path);
-
 namespace {
 
 using View = std::u16string_view;
 
+enum class Encoding { kAnsi, kUtf8, kUtf16Le, kUtf16Be };
+
+// The ANSI code page is Windows-1252, as Wine has it in the C.UTF-8 locale the
+// Windows test runs use: 0x80..0x9F here, the rest as in Latin-1.
+constexpr char16_t kAnsiHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t FromAnsi(unsigned char b) {
+  return b >= 0x80 && b < 0xA0 ? kAnsiHigh[b - 0x80] : b;
+}
+
+char ToAnsi(char16_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  const auto* found = std::find(std::begin(kAnsiHigh), std::end(kAnsiHigh), c);
+  return found == std::end(kAnsiHigh) ? '?' : static_cast<char>(0x80 + (found - kAnsiHigh));
+}
+
 // The file's text and its lines; a line a write replaces or adds is kept in
 // added, so that every line stays a view.
 struct ProfileLines {
-  bool utf16 = false;
+  Encoding encoding = Encoding::kAnsi;
   std::u16string text;
   std::vector<View> lines;
   std::deque<std::u16string> added;
@@ -40,30 +58,28 @@ char16_t FromLittleEndian(char16_t unit) {
   return static_cast<char16_t>(bytes[0] | (bytes[1] << 8));
 }
 
-bool IsRegularFileOrMissing(const std::u16string& path) {
-  struct stat st {};
-  return stat(NativePath(path).c_str(), &st) != 0 || S_ISREG(st.st_mode);
-}
-
-// The file's text, decoded from UTF-16LE after its byte-order mark or else
-// from UTF-8; false when it cannot be read.
+// The file's text, decoded as its byte-order mark says; false when it cannot
+// be read.
 bool LoadText(const std::u16string& path, ProfileLines& profile) {
-  if (!IsRegularFileOrMissing(path)) return false;
+  if (KindOf(path) != FileKind::kReadable) return false;
   std::ifstream in(NativePath(path), std::ios::binary | std::ios::ate);
   if (!in) return false;
   const auto size = static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0));
   in.seekg(0);
-  char mark[2] = {};
-  in.read(mark, 2);
-  if (in.gcount() == 2 && static_cast<unsigned char>(mark[0]) == 0xFF &&
-      static_cast<unsigned char>(mark[1]) == 0xFE) {
+  unsigned char mark[2] = {};
+  in.read(reinterpret_cast<char*>(mark), 2);
+  const bool little = mark[0] == 0xFF && mark[1] == 0xFE;
+  if (in.gcount() == 2 && (little || (mark[0] == 0xFE && mark[1] == 0xFF))) {
     // Straight into the text: a list of a thousand names is some 100 KB.
-    profile.utf16 = true;
+    profile.encoding = little ? Encoding::kUtf16Le : Encoding::kUtf16Be;
     std::u16string& text = profile.text;
     text.resize((size - 2) / 2);
     in.read(reinterpret_cast<char*>(text.data()), static_cast<std::streamsize>(text.size() * 2));
     text.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)) / 2);
-    for (char16_t& c : text) c = FromLittleEndian(c);
+    for (char16_t& c : text) {
+      c = FromLittleEndian(c);
+      if (!little) c = static_cast<char16_t>((c >> 8) | (c << 8));
+    }
     return true;
   }
   in.clear();
@@ -71,10 +87,40 @@ bool LoadText(const std::u16string& path, ProfileLines& profile) {
   std::string bytes(size, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(size));
   bytes.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  size_t start = 0;
-  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) start = 3;
-  profile.text = FromUtf8(std::string_view(bytes).substr(start));
+  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    profile.encoding = Encoding::kUtf8;
+    profile.text = FromUtf8(std::string_view(bytes).substr(3));
+    return true;
+  }
+  profile.text.resize(bytes.size());
+  std::transform(bytes.begin(), bytes.end(), profile.text.begin(),
+                 [](char b) { return FromAnsi(static_cast<unsigned char>(b)); });
   return true;
+}
+
+std::string Encode(View text, Encoding encoding) {
+  std::string bytes;
+  switch (encoding) {
+    case Encoding::kUtf16Le:
+    case Encoding::kUtf16Be: {
+      const bool little = encoding == Encoding::kUtf16Le;
+      bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+      for (const char16_t c : text) {
+        const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+        bytes += little ? low : high;
+        bytes += little ? high : low;
+      }
+      break;
+    }
+    case Encoding::kUtf8:
+      bytes = "\xEF\xBB\xBF" + ToUtf8(text);
+      break;
+    case Encoding::kAnsi:
+      bytes.resize(text.size());
+      std::transform(text.begin(), text.end(), bytes.begin(), ToAnsi);
+      break;
+  }
+  return bytes;
 }
 
 // The lines of text one after the other; a line ends at CR, LF or CR LF.
@@ -104,23 +150,68 @@ bool LoadProfile(const std::u16string& path, ProfileLines& profile) {
   return true;
 }
 
-bool SaveProfile(const std::u16string& path, const ProfileLines& profile) {
+// The section name of a header line, or false when the line is none: a
+// trimmed line from '[' to its last ']'. A '[' without ']' starts a key.
+bool SectionOf(View line, View& name) {
+  const View t = TrimProfileText(line);
+  if (t.empty() || t[0] != u'[') return false;
+  const size_t close = t.rfind(u']');
+  if (close == View::npos) return false;
+  name = TrimProfileText(t.substr(1, close - 1));
+  return true;
+}
+
+// The name of a line that is no header, and its value unless it has no '=';
+// false for a blank line.
+bool KeyOf(View line, View& key, View& value, bool& hasValue) {
+  const View t = TrimProfileText(line);
+  if (t.empty()) return false;
+  const size_t eq = t.find(u'=');
+  hasValue = eq != View::npos;
+  key = TrimProfileText(t.substr(0, eq));
+  value = hasValue ? TrimProfileText(t.substr(eq + 1)) : View();
+  return true;
+}
+
+// The system keeps no key without a name right after another one.
+class NamelessRun {
+ public:
+  bool Repeats(View key) {
+    const bool repeats = key.empty() && last_;
+    last_ = key.empty();
+    return repeats;
+  }
+  void NewSection() { last_ = false; }
+
+ private:
+  bool last_ = false;
+};
+
+// The text the system writes for the lines: each trimmed, "name=value" without
+// blanks about '=', no blank lines, no header for a section without a name.
+// The line at raw is written as it stands.
+std::u16string LaidOut(const std::vector<View>& lines, size_t raw) {
   std::u16string text;
-  for (const View line : profile.lines) {
-    text += line;
-    text += u"\r\n";
-  }
-  std::string bytes;
-  if (profile.utf16) {
-    bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-      bytes += static_cast<char>(c & 0xFF);
-      bytes += static_cast<char>(c >> 8);
+  NamelessRun nameless;
+  View name, key, value;
+  bool hasValue = false;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i == raw) {
+      text.append(lines[i]).append(u"\r\n");
+    } else if (SectionOf(lines[i], name)) {
+      nameless.NewSection();
+      if (!name.empty()) text.append(u"[").append(name).append(u"]\r\n");
+    } else if (KeyOf(lines[i], key, value, hasValue) && !nameless.Repeats(key)) {
+      text.append(key);
+      if (hasValue) text.append(u"=").append(value);
+      text.append(u"\r\n");
     }
-  } else {
-    bytes = ToUtf8(text);
   }
-  if (!IsRegularFileOrMissing(path)) return false;
+  return text;
+}
+
+bool SaveProfile(const std::u16string& path, const ProfileLines& profile, size_t raw) {
+  const std::string bytes = Encode(LaidOut(profile.lines, raw), profile.encoding);
   std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -128,35 +219,18 @@ bool SaveProfile(const std::u16string& path, const ProfileLines& profile) {
   return static_cast<bool>(out);
 }
 
-// The section name of a header line, or false when the line is none.
-bool SectionOf(View line, View& name) {
-  const View t = TrimProfileText(line);
-  if (t.empty() || t[0] != u'[') return false;
-  const size_t close = t.find(u']');
-  name = TrimProfileText(t.substr(1, close == View::npos ? View::npos : close - 1));
-  return true;
-}
-
-bool KeyOf(View line, View& key, View& value) {
-  const size_t eq = line.find(u'=');
-  if (eq == View::npos) return false;
-  key = TrimProfileText(line.substr(0, eq));
-  value = TrimProfileText(line.substr(eq + 1));
-  return true;
-}
-
 // Index range [begin, end) of the body of the first section called name;
-// begin is npos when there is no such section.
+// begin is npos when there is no such section. The lines before the first
+// header are the section without a name.
 std::pair<size_t, size_t> FindSection(const ProfileLines& p, View section) {
   View name;
+  size_t begin = section.empty() ? 0 : View::npos;
   for (size_t i = 0; i < p.lines.size(); ++i) {
-    if (!SectionOf(p.lines[i], name) || !EqualsIgnoreCase(name, section)) continue;
-    size_t end = i + 1;
-    View other;
-    while (end < p.lines.size() && !SectionOf(p.lines[end], other)) ++end;
-    return {i + 1, end};
+    if (!SectionOf(p.lines[i], name)) continue;
+    if (begin != View::npos) return {begin, i};
+    if (EqualsIgnoreCase(name, section)) begin = i + 1;
   }
-  return {View::npos, 0};
+  return {begin, p.lines.size()};
 }
 
 // Calls onLine with every line of the body of the first section called
@@ -167,30 +241,40 @@ bool ForEachLineOfSection(const std::u16string& path, View section, OnLine onLin
   if (!LoadText(path, p)) return false;
   LineCursor cursor(p.text);
   View line, name;
-  while (cursor.Next(line))
-    if (SectionOf(line, name) && EqualsIgnoreCase(name, section)) break;
+  if (!section.empty()) {
+    while (cursor.Next(line))
+      if (SectionOf(line, name) && EqualsIgnoreCase(name, section)) break;
+  }
   while (cursor.Next(line) && !SectionOf(line, name))
     if (!onLine(line)) break;
   return true;
 }
 
+View WithoutLeadingBlanks(View s) {
+  while (!s.empty() && IsProfileBlank(s.front())) s.remove_prefix(1);
+  return s;
+}
+
 }  // namespace
 
+// The section and key asked for are trimmed; the file's first key of the
+// name answers, and one without '=' gives the fallback.
 std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
                                const std::u16string& key, const std::u16string& fallback) {
-  std::u16string value = fallback;
-  ForEachLineOfSection(path, section, [&](View line) {
+  std::u16string value(ProfileFallback(fallback));
+  const View wanted = TrimProfileText(key);
+  ForEachLineOfSection(path, TrimProfileText(section), [&](View line) {
     View k, v;
-    if (!KeyOf(line, k, v) || !EqualsIgnoreCase(k, key)) return true;
-    value.assign(UnquoteProfileValue(v).substr(0, kMaxProfileValueLength));
+    bool hasValue = false;
+    if (!KeyOf(line, k, v, hasValue) || !EqualsIgnoreCase(k, wanted)) return true;
+    if (hasValue) value.assign(UnquoteProfileValue(v).substr(0, kMaxProfileValueLength));
     return false;
   });
   return value;
 }
 
-// One pass over the file for all the sections. Windows gives a line without
-// '=' as a bare key; the key reads here pass over such lines, so the section
-// reads leave them out as well.
+// One pass over the file for all the sections, whose names are taken as
+// given. A line without '=' is a bare key; comments are left out.
 std::vector<bool> ReadProfileSections(
     const std::u16string& path, const std::vector<std::u16string>& sections,
     const std::function<void(size_t section, View entry)>& onEntry) {
@@ -199,47 +283,68 @@ std::vector<bool> ReadProfileSections(
   if (!LoadText(path, p)) return whole;
   std::vector<bool> seen(sections.size(), false);
   size_t current = sections.size();  // none of ours
+  // The lines before the first header are the section without a name.
+  for (size_t i = 0; i < sections.size(); ++i) {
+    if (!sections[i].empty()) continue;
+    if (!seen[i] && current == sections.size()) current = i;
+    seen[i] = true;
+  }
+  NamelessRun nameless;
   LineCursor cursor(p.text);
   View line, name, k, v;
+  bool hasValue = false;
   while (cursor.Next(line)) {
     if (SectionOf(line, name)) {
-      // Only the first section of a name counts.
+      // Only the first section of a name counts; a name asked for twice gets
+      // its entries once, for the first asking.
       current = sections.size();
       for (size_t i = 0; i < sections.size(); ++i) {
         if (!EqualsIgnoreCase(name, sections[i])) continue;
-        if (!seen[i]) current = i;
+        if (!seen[i] && current == sections.size()) current = i;
         seen[i] = true;
       }
+      nameless.NewSection();
       continue;
     }
-    if (current < sections.size() && KeyOf(line, k, v) && (k.empty() || k[0] != u';'))
-      onEntry(current, line);
+    if (current >= sections.size() || !KeyOf(line, k, v, hasValue) || nameless.Repeats(k)) continue;
+    if (k.empty() || k[0] != u';') onEntry(current, TrimProfileText(line));
   }
   return whole;
 }
 
+// Fails, leaving the file as it is, when the file is read-only or cannot be
+// read. Leading blanks of the value are dropped; writing the value a key has
+// leaves the file alone.
 bool WriteProfileText(const std::u16string& path, const std::u16string& section,
                       const std::u16string& key, const std::u16string& value) {
+  const FileKind kind = KindOf(path);
+  if (kind == FileKind::kOther || kind == FileKind::kUnreadable || IsReadOnlyFile(path))
+    return false;
   ProfileLines p;
-  LoadProfile(path, p);
-  const std::u16string line = key + u"=" + value;
-  const auto [begin, end] = FindSection(p, section);
+  if (kind == FileKind::kReadable && !LoadProfile(path, p)) return false;
+  const View name = TrimProfileText(section), wanted = TrimProfileText(key);
+  const View written = WithoutLeadingBlanks(value);
+  const auto [begin, end] = FindSection(p, name);
   if (begin == View::npos) {
-    p.lines.push_back(p.Add(u"[" + section + u"]"));
-    p.lines.push_back(p.Add(line));
-    return SaveProfile(path, p);
+    p.lines.push_back(p.Add(u"[" + std::u16string(name) + u"]"));
+    p.lines.push_back(p.Add(std::u16string(wanted) + u"=" + std::u16string(written)));
+    return SaveProfile(path, p, p.lines.size() - 1);
   }
   View k, v;
-  size_t lastContent = begin;
+  bool hasValue = false;
+  size_t lastKey = begin;
   for (size_t i = begin; i < end; ++i) {
-    if (KeyOf(p.lines[i], k, v) && EqualsIgnoreCase(k, key)) {
-      p.lines[i] = p.Add(line);
-      return SaveProfile(path, p);
-    }
-    if (!TrimProfileText(p.lines[i]).empty()) lastContent = i + 1;
+    if (!KeyOf(p.lines[i], k, v, hasValue)) continue;
+    lastKey = i + 1;
+    if (!EqualsIgnoreCase(k, wanted)) continue;
+    if (hasValue && v == written) return true;
+    // The name keeps its letter case as the file has it.
+    p.lines[i] = p.Add(std::u16string(k) + u"=" + std::u16string(written));
+    return SaveProfile(path, p, i);
   }
-  p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(lastContent), p.Add(line));
-  return SaveProfile(path, p);
+  p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(lastKey),
+                 p.Add(std::u16string(wanted) + u"=" + std::u16string(written)));
+  return SaveProfile(path, p, lastKey);
 }
 
 }  // namespace platform

@@ -78,12 +78,25 @@ bool FileExists(const std::u16string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+// Windows refuses to delete or replace a read-only file, Wine does not: the
+// check made here keeps a read-only file under both.
+bool IsReadOnlyFile(const std::u16string& path) {
+  const DWORD attributes = GetFileAttributesW(W(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+         !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
 bool DeleteFileAt(const std::u16string& path) {
-  return DeleteFileW(W(path)) != 0;
+  return !IsReadOnlyFile(path) && DeleteFileW(W(path)) != 0;
 }
 
 bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
-  return MoveFileExW(W(from), W(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return !IsReadOnlyFile(to) &&
+         MoveFileExW(W(from), W(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool CreateUnicodeTextFile(const std::u16string& path, const std::u16string& text) {

@@ -130,6 +130,26 @@ std::vector<CorpusCase> MakeCases() {
   // A last odd byte, as a cut-off UTF-16 file has.
   cases.push_back({"Utf16OddByteCount", Utf16(kPlainSettings) + "\x01",
                    Utf16(SkinList({"обложка.acs3", "b.acs3"})) + "\x0D", true});
+  // A key without '=' is the first of its name and reads as missing: no skins,
+  // the first colour 0. A '[' without ']' is a line of the section it is in.
+  cases.push_back({"LinesWithoutEquals", kPlainSettings,
+                   "[Skins]\r\nCount\r\nCount=2\r\nSkinName1=a.acs2\r\n"
+                   "[Colors]\r\nCount=2\r\nColorID1\r\nColorID1=40\r\nColorID2=60\r\n[junk\r\n"
+                   "[Intensities]\r\nCount=1\r\n[IntensityID1=70\r\nIntensityID1=30\r\n",
+                   true});
+  // Blanks inside the brackets, text after the last ']', lone CR line ends,
+  // ^Z and control blanks about values.
+  cases.push_back({"HeadersBlanksAndLineEnds", kPlainSettings,
+                   "[ Skins ]\r\nCount=2\rSkinName1=a.acs2\rSkinName2=b.acs3\x1A\r\n"
+                   "[Colors] ; mine\r\nCount=1\r\nColorID1=\x0B"
+                   "20\x0C\r\n[Intensities\r\nCount=5\r\n\x1A",
+                   true});
+  // No byte-order mark: the ANSI code page, in which no name of these is a
+  // skin file; a no-break space is no blank.
+  cases.push_back({"AnsiNames", kPlainSettings,
+                   "[Skins]\r\nCount=3\r\nSkinName1=caf\xE9.acs2\r\nSkinName2=a.acs2\xA0\r\n"
+                   "SkinName3=\xD0\xBE\xD0\xB1\xD0\xBB\xD0\xBE\xD0\xB6\xD0\xBA\xD0\xB0.acs3\r\n",
+                   false});
   return cases;
 }
 

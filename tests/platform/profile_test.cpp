@@ -2,9 +2,14 @@
 // private-profile functions under Wine, which keeps the stand-in honest.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/platform.h"
 #include "platform/profile_section.h"
+#include "platform/profile_text.h"
 #include "platform/text.h"
+#include "tests/support/file_states.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -123,6 +128,182 @@ TEST_F(Profile, SectionReadsAgreeWithKeyReads) {
   }
 }
 
+// UTF-16 big-endian text with its byte-order mark, from ASCII.
+std::string Utf16BigEndian(const std::string& ascii) {
+  std::string out = "\xFE\xFF";
+  for (const char c : ascii) out += {'\0', c};
+  return out;
+}
+
+// Malformed files, each answered as the system answers it: key reads, the
+// entries of one section read, and the file after a write of S/Count.
+TEST_F(Profile, MalformedFilesReadAndWriteAsTheSystemHasThem) {
+  struct KeyRead {
+    const char16_t* section;
+    const char16_t* key;
+    std::u16string value;
+  };
+  struct Case {
+    const char* name;
+    std::string text;
+    std::vector<KeyRead> reads;
+    std::u16string section;  // read whole
+    std::vector<std::u16string> entries;
+    std::string afterWrite;  // of "  7" to S/Count
+  };
+  const std::u16string none = u"<none>";
+  const Case cases[] = {
+      {"a key without '=' first",
+       "[S]\r\nCount\r\nCount=3\r\n",
+       {{u"S", u"Count", none}},
+       u"S",
+       {u"Count", u"Count=3"},
+       "[S]\r\nCount=7\r\nCount=3\r\n"},
+      {"blanks inside the brackets",
+       "[ Colors ]\r\nA=1\r\n",
+       {{u"Colors", u"A", u"1"}, {u" Colors ", u" A ", u"1"}, {u"S", u"A", none}},
+       u"Colors",
+       {u"A=1"},
+       "[Colors]\r\nA=1\r\n[S]\r\nCount=7\r\n"},
+      {"lone CR line ends",
+       "[S]\r\nA=1\rB=2\r\nC=3\rCount=4",
+       {{u"S", u"A", u"1"}, {u"S", u"B", u"2"}, {u"S", u"C", u"3"}},
+       u"S",
+       {u"A=1", u"B=2", u"C=3", u"Count=4"},
+       "[S]\r\nA=1\r\nB=2\r\nC=3\r\nCount=7\r\n"},
+      {"a '[' without ']'",
+       "[S]\r\n[junk\r\nA=1\r\n[junk=x\r\n[T]\r\nB=2\r\n",
+       {{u"S", u"A", u"1"}, {u"S", u"[junk", none}, {u"T", u"B", u"2"}, {u"junk", u"A", none}},
+       u"S",
+       {u"[junk", u"A=1", u"[junk=x"},
+       "[S]\r\n[junk\r\nA=1\r\n[junk=x\r\nCount=7\r\n[T]\r\nB=2\r\n"},
+      {"^Z and other control blanks",
+       "[S]\r\nA=1\x1A\r\nB=\x1A"
+       "2\x1A\r\nC=\x0B"
+       "3\x0C\r\nD=4\xA0\r\n\x1A",
+       {{u"S", u"A", u"1"}, {u"S", u"B", u"2"}, {u"S", u"C", u"3"}, {u"S", u"D", u"4\u00A0"}},
+       u"S",
+       {u"A=1", u"B=2", u"C=3", u"D=4\u00A0"},
+       "[S]\r\nA=1\r\nB=2\r\nC=3\r\nD=4\xA0\r\nCount=7\r\n"},
+      {"the last ']' ends a header",
+       "[a]b]\r\nA=1\r\n[c] ; note\r\nB=2\r\n[d]x\r\nC=3\r\n",
+       {{u"a]b", u"A", u"1"}, {u"c", u"B", u"2"}, {u"d", u"C", u"3"}, {u"a", u"A", none}},
+       u"c",
+       {u"B=2"},
+       "[a]b]\r\nA=1\r\n[c]\r\nB=2\r\n[d]\r\nC=3\r\n[S]\r\nCount=7\r\n"},
+      {"keys before the first header",
+       "A=0\r\n[]\r\nA=1\r\n[S]\r\nA=2\r\n",
+       {{u"", u"A", u"0"}, {u"S", u"A", u"2"}},
+       u"",
+       {u"A=0"},
+       "A=0\r\nA=1\r\n[S]\r\nA=2\r\nCount=7\r\n"},
+      {"keys without a name",
+       "[S]\r\n=a\r\n=b\r\nA=1\r\n=c\r\n",
+       {{u"S", u"", u"a"}, {u"S", u"A", u"1"}},
+       u"S",
+       {u"=a", u"A=1", u"=c"},
+       "[S]\r\n=a\r\nA=1\r\n=c\r\nCount=7\r\n"},
+      {"comments",
+       "[S]\r\n;A=1\r\n; B\r\nA=2\r\n#C=3\r\n",
+       {{u"S", u"A", u"2"}, {u"S", u"#C", u"3"}},
+       u"S",
+       {u"A=2", u"#C=3"},
+       "[S]\r\n;A=1\r\n; B\r\nA=2\r\n#C=3\r\nCount=7\r\n"},
+      {"quotes",
+       "[S]\r\nA=\"x\r\nB=\"\"\r\nC='x\"\r\nD=\"a\"b\"\r\n",
+       {{u"S", u"A", u"\"x"}, {u"S", u"B", u""}, {u"S", u"C", u"'x\""}, {u"S", u"D", u"a\"b"}},
+       u"S",
+       {u"A=\"x", u"B=\"\"", u"C='x\"", u"D=\"a\"b\""},
+       "[S]\r\nA=\"x\r\nB=\"\"\r\nC='x\"\r\nD=\"a\"b\"\r\nCount=7\r\n"},
+      {"blank lines and blanks about '='",
+       "\r\n[S]\r\n\r\n  A  B  =  x  \r\n\t\r\n[T]\r\n",
+       {{u"S", u"A  B", u"x"}, {u"S", u"A", none}},
+       u"S",
+       {u"A  B=x"},
+       "[S]\r\nA  B=x\r\nCount=7\r\n[T]\r\n"},
+      // No byte-order mark: the ANSI code page, Windows-1252 on both sides.
+      {"ANSI",
+       "[S]\r\nA=\xE9\x80\x81\r\n",
+       {{u"S", u"A", u"\u00E9\u20AC\u0081"}},
+       u"S",
+       {u"A=\u00E9\u20AC\u0081"},
+       "[S]\r\nA=\xE9\x80\x81\r\nCount=7\r\n"},
+      {"UTF-8 after its mark",
+       "\xEF\xBB\xBF[S]\r\nA=\xC3\xA9\r\n",
+       {{u"S", u"A", u"\u00E9"}},
+       u"S",
+       {u"A=\u00E9"},
+       "\xEF\xBB\xBF[S]\r\nA=\xC3\xA9\r\nCount=7\r\n"},
+      {"UTF-16 big-endian",
+       Utf16BigEndian("[S]\r\nA=1\r\n"),
+       {{u"S", u"A", u"1"}},
+       u"S",
+       {u"A=1"},
+       Utf16BigEndian("[S]\r\nA=1\r\nCount=7\r\n")},
+      {"letter case outside ASCII",
+       "\xEF\xBB\xBF[\xD0\xA1]\r\n\xD0\xAF=upper\r\n",
+       {{u"\u0421", u"\u042F", u"upper"},
+        {u"\u0441", u"\u044F", none},
+        {u"\u0441", u"\u042F", none}},
+       u"\u0421",
+       {u"\u042F=upper"},
+       "\xEF\xBB\xBF[\xD0\xA1]\r\n\xD0\xAF=upper\r\n[S]\r\nCount=7\r\n"},
+  };
+  const auto path = folder.Path(kIni);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.Write(kIni, c.text);
+    std::vector<std::u16string> names;
+    for (const KeyRead& r : c.reads) names.push_back(r.section);
+    const platform::ProfileSections sections(path, names);
+    for (const KeyRead& r : c.reads) {
+      SCOPED_TRACE(platform::ToUtf8(std::u16string(r.section) + u"/" + r.key));
+      EXPECT_EQ(Read(r.section, r.key), r.value);
+      EXPECT_EQ(sections.Text(r.section, r.key, u"<none>"), r.value);
+    }
+    // Blanks about '=' may stay in a section read's entries.
+    std::vector<std::u16string> entries;
+    platform::ReadProfileSections(path, {c.section}, [&](size_t, std::u16string_view entry) {
+      const size_t eq = entry.find(u'=');
+      std::u16string tidy(platform::TrimProfileText(entry.substr(0, eq)));
+      if (eq != std::u16string_view::npos)
+        tidy += u"=" + std::u16string(platform::TrimProfileText(entry.substr(eq + 1)));
+      entries.push_back(tidy);
+    });
+    EXPECT_EQ(entries, c.entries);
+    ASSERT_TRUE(platform::WriteProfileText(path, u"S", u"Count", u"  7"));
+    EXPECT_EQ(folder.Read(kIni), c.afterWrite);
+  }
+}
+
+TEST_F(Profile, WritesKeepTheFileOrItsEncoding) {
+  const auto path = folder.Path(kIni);
+  // The value a key has already: the file is not written at all.
+  const std::string odd = "[S]\r\n\r\n  A = 1 \r\n\r\n[T]\r\n";
+  folder.Write(kIni, odd);
+  ASSERT_TRUE(platform::WriteProfileText(path, u"S", u"A", u"1"));
+  EXPECT_EQ(folder.Read(kIni), odd);
+  // ANSI stays ANSI; what the code page lacks becomes '?'.
+  ASSERT_TRUE(platform::WriteProfileText(path, u"S", u"B", u"\u0416\u00E9\u20AC"));
+  EXPECT_EQ(folder.Read(kIni), "[S]\r\nA=1\r\nB=?\xE9\x80\r\n[T]\r\n");
+  // A new file is ANSI.
+  folder.Remove(kIni);
+  ASSERT_TRUE(platform::WriteProfileText(path, u"S", u"B", u"\u00E9"));
+  EXPECT_EQ(folder.Read(kIni), "[S]\r\nB=\xE9\r\n");
+}
+
+TEST_F(Profile, FallbackLosesTrailingSpacesAndOnePairOfQuotes) {
+  const auto path = folder.Path(kIni);
+  folder.Write(kIni, "[S]\r\nA=1\r\n");
+  for (const auto& [fallback, given] : {std::pair<std::u16string, std::u16string>{u"  d  ", u"  d"},
+                                        {u"   ", u" "},
+                                        {u"\"q\"  ", u"q"},
+                                        {u"d\t", u"d\t"}}) {
+    EXPECT_EQ(platform::ReadProfileText(path, u"S", u"B", fallback), given);
+    EXPECT_EQ(platform::ProfileSections(path, {u"S"}).Text(u"S", u"B", fallback), given);
+  }
+}
+
 TEST_F(Profile, SectionReadsOfAUnicodeFile) {
   const auto path = folder.Path(kIni);
   const std::u16string name = u"\u041E\u0431\u043B \u4E2D.acs2";
@@ -145,6 +326,43 @@ TEST(ProfileOnAFolder, ReadsFallbackAndRefusesWrites) {
   EXPECT_EQ(platform::ReadProfileText(path, u"S", u"K", u"d"), u"d");
   EXPECT_EQ(platform::ProfileSections(path, {u"S"}).Text(u"S", u"K", u"d"), u"d");
   EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"K", u"v"));
+}
+
+}  // namespace
+
+namespace {
+
+const char kFile[] = "Plugins\\t.ini";
+const char kText[] = "[S]\r\nA=1\r\nB=2\r\n";
+
+TEST(ProfileFiles, AFileThatCannotBeReadIsNeitherReadNorWritten) {
+  fixture::PlayerFolder folder;
+  folder.Write(kFile, kText);
+  const auto path = folder.Path(kFile);
+  {
+    const fixture::UnreadableFile locked(path);
+    EXPECT_EQ(platform::ReadProfileText(path, u"S", u"A", u"d"), u"d");
+    EXPECT_EQ(platform::ProfileSections(path, {u"S"}).Text(u"S", u"A", u"d"), u"d");
+    EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"A", u"9"));
+  }
+  EXPECT_EQ(folder.Read(kFile), kText);
+}
+
+TEST(ProfileFiles, AReadOnlyFileIsNeitherWrittenReplacedNorDeleted) {
+  fixture::PlayerFolder folder;
+  folder.Write(kFile, kText);
+  folder.Write("Plugins\\other.ini", "other");
+  const auto path = folder.Path(kFile);
+  const fixture::ReadOnlyFile readOnly(path);
+  SKIP_UNLESS_READ_ONLY_FILE(readOnly);
+  EXPECT_EQ(platform::ReadProfileText(path, u"S", u"A", u"d"), u"1");
+  EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"A", u"9"));
+  EXPECT_FALSE(platform::WriteProfileText(path, u"S", u"A", u"1"));
+  EXPECT_FALSE(platform::CreateUnicodeTextFile(path, u"[S]\r\n"));
+  EXPECT_FALSE(platform::ReplaceFileWith(folder.Path("Plugins\\other.ini"), path));
+  EXPECT_FALSE(platform::DeleteFileAt(path));
+  EXPECT_EQ(folder.Read(kFile), kText);
+  EXPECT_EQ(folder.Read("Plugins\\other.ini"), "other");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/randomiser.h"
 #include "plugin/write_error.h"
+#include "tests/support/file_states.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -122,6 +123,19 @@ TEST_F(ListsFile, FailedSaveKeepsTheOldFile) {
   EXPECT_THROW(kaleidra::WriteSelectionListsFile(Path(), {{u"new.acs2"}, {}, {}}),
                kaleidra::WriteError);
   EXPECT_EQ(folder.Read(kLists), old);
+}
+
+// Neither a new file nor none may take its place.
+TEST_F(ListsFile, ReadOnlyFileIsKeptAndTheSaveFails) {
+  const std::string old = "[Skins]\r\nCount=1\r\nSkinName1=keep.acs2\r\n";
+  folder.Write(kLists, old);
+  const fixture::ReadOnlyFile readOnly(Path());
+  SKIP_UNLESS_READ_ONLY_FILE(readOnly);
+  for (const SelectionLists& lists : {SelectionLists{{u"new.acs2"}, {}, {}}, SelectionLists{}}) {
+    EXPECT_THROW(kaleidra::WriteSelectionListsFile(Path(), lists), kaleidra::WriteError);
+    EXPECT_EQ(folder.Read(kLists), old);
+    EXPECT_FALSE(folder.Exists(std::string(kLists) + ".new"));
+  }
 }
 
 }  // namespace
