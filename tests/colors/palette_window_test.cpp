@@ -144,6 +144,7 @@ std::vector<std::u16string> Entries(const toolkit::ListBox& list) {
   return entries;
 }
 
+// 0x000006FF, 0x0000FF00, 0x00FF0000 and 0x00FCFC00, as the list writes colours.
 const std::u16string A = u"1791", B = u"65280", C = u"16711680", D = u"16579584";
 
 const EditCase kEdits[] = {

@@ -30,7 +30,7 @@ namespace {
 using toolkit::SysColor;
 using toolkit::SystemColor;
 
-constexpr uint32_t kEvenRow = 9356031;
+constexpr uint32_t kEvenRow = 9356031;  // 0x008EC2FF
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kBlue = 0xC04000;
 constexpr uint32_t kGreen = 0x20A020;
