@@ -469,10 +469,20 @@ TEST_F(SkinWindowTest, Screenshots) {
   Skin("Gone.acs3", nullptr, true);
   Open();
   const std::filesystem::path folder = ScreenshotFolder();
+  toolkit::Picture shot;
   auto shoot = [&](const char* name) {
     toolkit::PumpMessages(200);
     EXPECT_TRUE(
         toolkit::SaveScreenshot(*form, (folder / (std::string(name) + ".bmp")).u16string()));
+    shot = toolkit::CaptureWindow(*form);
+  };
+  // A pixel of the picture, at x, y of the control's client area in the real window.
+  auto shown = [&](const toolkit::Control& control, int x, int y) {
+    RECT frame{};
+    GetWindowRect(static_cast<HWND>(form->Handle()), &frame);
+    POINT at{x, y};
+    ClientToScreen(static_cast<HWND>(control.Handle()), &at);
+    return shot.At(at.x - frame.left, at.y - frame.top);
   };
   form->SkinList->ClickItem(0);
   form->AddBtn->Click();
@@ -480,9 +490,14 @@ TEST_F(SkinWindowTest, Screenshots) {
   form->AddBtn->Click();
   form->SelSkinList->ClickItem(1);
   shoot("skins_1_preview_and_selection");
+  ASSERT_FALSE(shot.Empty());
+  EXPECT_EQ(shown(*form->PreviewImage, 90, 60), kGreen);  // Ocean's preview, stretched
+  EXPECT_EQ(shown(*form->SelSkinList, 140, 50 + 40), GetSysColor(COLOR_HIGHLIGHT));
   form->SkinList->ClickItem(Row(u"Bare.acs2"));
   form->AddBtn->Click();
   shoot("skins_2_placeholder");
+  ASSERT_FALSE(shot.Empty());
+  EXPECT_EQ(shown(*form->PreviewImage, 3, 3), kEvenRow);  // the placeholder's background
 }
 #endif
 
