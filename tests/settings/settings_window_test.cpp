@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "resources/banner.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/screen_pixel.h"
 #include "ui/settings/png_decoder.h"
 #include "ui/toolkit/screenshot.h"
 #include "ui/toolkit/timer.h"
@@ -75,10 +76,7 @@ std::u16string WindowText(const Control& c) {
 
 // The real window's rectangle within its parent window's client area.
 Rect RealBounds(const Control& c) {
-  RECT r;
-  GetWindowRect(Hwnd(c), &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(Hwnd(c)), reinterpret_cast<POINT*>(&r), 2);
-  return Rect{r.left, r.top, r.right, r.bottom};
+  return fixture::RealBounds(c.Handle());
 }
 #endif
 

@@ -450,6 +450,16 @@ TEST_F(SkinWindowTest, WindowAndControlsAsDescribed) {
     if (c->TabOrder() >= 0) tabOrder.push_back(c->Name());
   EXPECT_EQ(tabOrder, (std::vector<std::string>{"OKBtn", "ExitBtn", "SkinList", "SelSkinList",
                                                 "AddBtn", "DelBtn", "ClearBtn", "InfoMmo"}));
+  if (toolkit::PeersEnabled()) {
+    // The real windows where the description puts them.
+    EXPECT_EQ(fixture::RealBounds(form->Handle()), toolkit::Rect::FromBounds(0, 0, 407, 386));
+    for (const toolkit::Control* c : form->ChildrenInTabOrder())
+      EXPECT_EQ(fixture::RealBounds(c->Handle()), c->Bounds()) << c->Name();
+    EXPECT_EQ(fixture::RealBounds(form->SkinList->Handle()),
+              toolkit::Rect::FromBounds(8, 29, 178, 147));
+    EXPECT_EQ(fixture::RealBounds(form->PreviewImage->Handle()),
+              toolkit::Rect::FromBounds(207, 29, 185, 129));
+  }
 }
 
 #ifdef _WIN32
