@@ -224,8 +224,8 @@ void AddPaletteCases(std::vector<Case>& cases) {
     int32_t max;
   };
   auto strips = [] {
-    return std::vector<Strip>{{resources::ColorPalettePicture(), kColorMax},
-                              {resources::BrightnessPalettePicture(), kBrightnessMax}};
+    return std::vector<Strip>{{palette::ColorPalettePicture(), kColorMax},
+                              {palette::BrightnessPalettePicture(), kBrightnessMax}};
   };
   cases.push_back({"PaletteColorFromIndex",
                    {},

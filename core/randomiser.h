@@ -66,8 +66,9 @@ std::u16string CurrentSkinName(host::IAIMPSkinsService* skins);
 
 // The built-in skin ("") or any "*.acs3" / "*.acs2" entry of the Skins folder
 // that is a bare skin file name, each with the same chance however many
-// there are, in one pass over the folder search with one name kept. The
-// draws come from one seed of the seed source.
+// there are: one pass over the "*.acs3" search and then one over the "*.acs2"
+// search, with one name kept across both. The draws come from one seed of
+// the seed source.
 std::u16string PickAnySkin();
 
 // Draws from the user's lists as saved in the selection lists file.

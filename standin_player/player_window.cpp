@@ -31,7 +31,7 @@ void DrawPreview(HDC dc, HBITMAP preview, const RECT& area) {
   BITMAP info{};
   if (!preview || !GetObjectW(preview, sizeof info, &info)) return;
   constexpr int kWidth = 96, kHeight = 60;
-  MemoryDc source(CreateCompatibleDC(dc));
+  MemoryDc source(dc);
   Selection selected(source.Get(), preview);
   SetStretchBltMode(dc, COLORONCOLOR);
   StretchBlt(dc, area.right - kWidth, area.top, kWidth, kHeight, source.Get(), 0, 0, info.bmWidth,
@@ -171,15 +171,15 @@ void PlayerWindow::Paint(HWND window) {
   GetClientRect(window, &client);
   const Look& look = skins_.Current();
   Brush panel(CreateSolidBrush(LookColor(look.hue, look.intensity)));
-  FillRect(paint.Dc(), &client, panel.Get());
+  FillRect(paint.Get(), &client, panel.Get());
   const std::wstring text = L"Skin: " + (look.skin.empty() ? L"(built-in)" : look.skin) +
                             L"\nHue: " + std::to_wstring(look.hue) + L"\nIntensity: " +
                             std::to_wstring(look.intensity);
-  SetBkMode(paint.Dc(), TRANSPARENT);
-  SetTextColor(paint.Dc(), look.intensity > 60 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+  SetBkMode(paint.Get(), TRANSPARENT);
+  SetTextColor(paint.Get(), look.intensity > 60 ? RGB(0, 0, 0) : RGB(255, 255, 255));
   InflateRect(&client, -12, -12);
-  DrawTextW(paint.Dc(), text.c_str(), -1, &client, DT_LEFT | DT_TOP | DT_NOPREFIX);
-  DrawPreview(paint.Dc(), skins_.CurrentPreview(), client);
+  DrawTextW(paint.Get(), text.c_str(), -1, &client, DT_LEFT | DT_TOP | DT_NOPREFIX);
+  DrawPreview(paint.Get(), skins_.CurrentPreview(), client);
 }
 
 }  // namespace standin

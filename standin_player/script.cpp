@@ -134,7 +134,7 @@ bool ReadScriptFile(const std::wstring& path, std::wstring* text) {
   DWORD got = 0;
   while (ReadFile(file.Get(), buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
   if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
-  *text = Wide(bytes);
+  *text = WideFromUtf8(bytes);
   return true;
 }
 

@@ -10,11 +10,6 @@ namespace standin {
 
 namespace {
 
-// Host strings cross as char16_t; wchar_t is the same 16-bit unit on Windows.
-const wchar_t* AsWide(const char16_t* text) {
-  return reinterpret_cast<const wchar_t*>(text);
-}
-
 constexpr host::HRESULT kFail = static_cast<host::HRESULT>(0x80004005u);
 constexpr size_t kMaxNameLength = 32767;
 
@@ -94,7 +89,7 @@ host::HRESULT HOST_STDCALL SkinsService::ReadCurrentSkin(char16_t* name, int32_t
   } else {
     if (name && nameSize > 0) {
       CopyInto(name, static_cast<uint32_t>(nameSize), look_.skin);
-      out += " name=" + Quoted(BoundedText(AsWide(name), static_cast<size_t>(nameSize)));
+      out += " name=" + Quoted(BoundedText(Wide(name), static_cast<size_t>(nameSize)));
     }
     if (hue) {
       *hue = look_.hue;
@@ -114,7 +109,7 @@ host::HRESULT HOST_STDCALL SkinsService::ReadSkinInfo(const char16_t* name, int3
                                                       host::SkinInfoRecord* info) {
   const bool badName = !name || nameLength < 0;
   const std::wstring skin =
-      badName ? std::wstring() : BoundedText(AsWide(name), static_cast<size_t>(nameLength));
+      badName ? std::wstring() : BoundedText(Wide(name), static_cast<size_t>(nameLength));
   std::string call = "ReadSkinInfo(" + (badName ? std::string("null") : Quoted(skin)) + "," +
                      Int(nameLength) + ",";
   if (!info) {
@@ -145,7 +140,7 @@ host::HRESULT HOST_STDCALL SkinsService::ApplySkin(const char16_t* name, int32_t
     Log().Line("ApplySkin(null" + args + Int(host::kInvalidPointer));
     return host::kInvalidPointer;
   }
-  const std::wstring skin = BoundedText(AsWide(name), kMaxNameLength);
+  const std::wstring skin = BoundedText(Wide(name), kMaxNameLength);
   if (!catalog_.Exists(skin)) {
     Log().Line("ApplySkin(" + Quoted(skin) + args + Int(kFail));
     return kFail;
@@ -178,13 +173,13 @@ int32_t HOST_STDCALL MenuService::AddMenuItem(int32_t parent, const host::MenuIt
     return 0;
   }
   Item added;
-  added.caption = item->Caption ? BoundedText(AsWide(item->Caption), kMaxNameLength) : L"";
+  added.caption = item->Caption ? BoundedText(Wide(item->Caption), kMaxNameLength) : L"";
   added.kind = item->Kind;
   added.shortCut = item->ShortCut;
   added.proc = item->Proc;
   lastProc_ = item->Proc;
   record += ",reserved1=" + Int(item->Reserved1) +
-            ",caption=" + QuotedOrNull(AsWide(item->Caption), kMaxNameLength) +
+            ",caption=" + QuotedOrNull(Wide(item->Caption), kMaxNameLength) +
             ",kind=" + Int(item->Kind) + ",proc=" + (item->Proc ? "set" : "null") +
             ",shortcut=" + Hex(item->ShortCut) + ",reserved2=" + Int(item->Reserved2) + "}";
   const int32_t handle = nextHandle_++;

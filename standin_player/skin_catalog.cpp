@@ -94,11 +94,11 @@ SkinText ParseSkinText(const std::string& utf8) {
     const std::string key = Trimmed(line.substr(0, eq));
     const std::string value = Trimmed(line.substr(eq + 1));
     if (key == "author") {
-      text.author = Wide(value);
+      text.author = WideFromUtf8(value);
     } else if (key == "name") {
-      text.name = Wide(value);
+      text.name = WideFromUtf8(value);
     } else if (key == "description") {
-      text.description = Wide(value);
+      text.description = WideFromUtf8(value);
     } else if (key == "preview") {
       text.hasPreview = ParseRgb(value, &text.previewColor);
     } else if (key == "preview_size") {

@@ -19,7 +19,7 @@ std::string Utf8(const std::wstring& text) {
   return Utf8(text.data(), text.size());
 }
 
-std::wstring Wide(const std::string& utf8) {
+std::wstring WideFromUtf8(const std::string& utf8) {
   if (utf8.empty()) return {};
   const int n =
       MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);

@@ -8,7 +8,7 @@ namespace standin {
 
 std::string Utf8(const std::wstring& text);
 std::string Utf8(const wchar_t* text, size_t length);
-std::wstring Wide(const std::string& utf8);
+std::wstring WideFromUtf8(const std::string& utf8);
 
 // A player-side string read from the plug-in: at most maxLength characters,
 // stopping at the terminator.

@@ -243,8 +243,8 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
   {
     // The frame as the window draws it, then the client area as it shows on screen.
     // Without a window manager (Xvfb) nobody draws the title bar: draw one.
-    WindowDc client(window, false);
-    MemoryDc target(CreateCompatibleDC(client.Get()));
+    WindowDc client(window);
+    MemoryDc target(client.Get());
     Selection selected(target.Get(), bitmap.Get());
     PrintWindow(window, target.Get(), 0);
     RECT inner{};

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "platform/ini_int.h"
@@ -10,26 +9,16 @@
 #include "platform/system.h"
 #include "platform/text.h"
 #include "platform/win32/module.h"
+#include "platform/win32/owned_handles.h"
 
 namespace platform {
 
 namespace {
 
-const wchar_t* W(const std::u16string& s) {
-  return reinterpret_cast<const wchar_t*>(s.c_str());
-}
-
 HINSTANCE& SavedInstance() {
   static HINSTANCE instance = nullptr;
   return instance;
 }
-
-struct FindCloser {
-  void operator()(HANDLE h) const {
-    if (h != INVALID_HANDLE_VALUE) FindClose(h);
-  }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
 
 }  // namespace
 
@@ -60,21 +49,18 @@ void ForEachMatch(const std::u16string& folder, const std::u16string& mask,
   WIN32_FIND_DATAW data;
   // The standard level: Windows before 7 refuses FindExInfoBasic as an invalid parameter,
   // and the folder would look empty there.
-  FindHandle find(FindFirstFileExW(W(folder + mask), FindExInfoStandard, &data,
+  FindHandle find(FindFirstFileExW(Wide(folder + mask), FindExInfoStandard, &data,
                                    FindExSearchNameMatch, nullptr, 0));
-  if (find.get() == INVALID_HANDLE_VALUE) {
-    find.release();
-    return;
-  }
+  if (!find) return;
   do {
-    const std::u16string name(reinterpret_cast<const char16_t*>(data.cFileName));
+    const std::u16string name = FromWide(data.cFileName);
     if (name == u"." || name == u"..") continue;
     if (!onMatch(name)) return;
-  } while (FindNextFileW(find.get(), &data));
+  } while (FindNextFileW(find.Get(), &data));
 }
 
 bool FileExists(const std::u16string& path) {
-  const DWORD attributes = GetFileAttributesW(W(path));
+  const DWORD attributes = GetFileAttributesW(Wide(path));
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -83,7 +69,7 @@ namespace {
 // Windows refuses to delete or replace a read-only file, Wine does not: the
 // check made here keeps a read-only file under both.
 bool IsReadOnlyFile(const std::u16string& path) {
-  const DWORD attributes = GetFileAttributesW(W(path));
+  const DWORD attributes = GetFileAttributesW(Wide(path));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
          !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -91,32 +77,30 @@ bool IsReadOnlyFile(const std::u16string& path) {
 }  // namespace
 
 bool DeleteFileAt(const std::u16string& path) {
-  return !IsReadOnlyFile(path) && DeleteFileW(W(path)) != 0;
+  return !IsReadOnlyFile(path) && DeleteFileW(Wide(path)) != 0;
 }
 
 bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
   return !IsReadOnlyFile(to) &&
-         MoveFileExW(W(from), W(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+         MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool CreateUnicodeTextFile(const std::u16string& path, const std::u16string& text) {
-  HANDLE file = CreateFileW(W(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  FileHandle file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   // wchar_t is the same little-endian 16-bit unit as char16_t here.
   const std::u16string content = u"\uFEFF" + text;
   const auto size = static_cast<DWORD>(content.size() * sizeof(char16_t));
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, content.data(), size, &written, nullptr);
-  CloseHandle(file);
-  return ok && written == size;
+  return WriteFile(file.Get(), content.data(), size, &written, nullptr) && written == size;
 }
 
 std::u16string ReadProfileText(const std::u16string& path, const std::u16string& section,
                                const std::u16string& key, const std::u16string& fallback) {
   char16_t buffer[2048] = {};
-  GetPrivateProfileStringW(W(section), W(key), W(fallback), reinterpret_cast<wchar_t*>(buffer),
-                           2048, W(path));
+  GetPrivateProfileStringW(Wide(section), Wide(key), Wide(fallback),
+                           reinterpret_cast<wchar_t*>(buffer), 2048, Wide(path));
   return FromBuffer(buffer, 2048);
 }
 
@@ -131,8 +115,8 @@ bool ReadSection(const std::u16string& path, const std::u16string& section,
   DWORD n = 0;
   for (;;) {
     const auto size = static_cast<DWORD>(buffer.size());
-    n = GetPrivateProfileSectionW(W(section), reinterpret_cast<wchar_t*>(buffer.data()), size,
-                                  W(path));
+    n = GetPrivateProfileSectionW(Wide(section), reinterpret_cast<wchar_t*>(buffer.data()), size,
+                                  Wide(path));
     // A section that did not fit comes back cut, as size - 2 characters.
     if (n + 2 < size) break;
     if (buffer.size() >= kMostCharacters) return false;
@@ -161,7 +145,7 @@ std::vector<bool> ReadProfileSections(
 
 bool WriteProfileText(const std::u16string& path, const std::u16string& section,
                       const std::u16string& key, const std::u16string& value) {
-  return WritePrivateProfileStringW(W(section), W(key), W(value), W(path)) != 0;
+  return WritePrivateProfileStringW(Wide(section), Wide(key), Wide(value), Wide(path)) != 0;
 }
 
 bool ReadPerformanceCounter(uint64_t& value) {
@@ -176,8 +160,8 @@ uint32_t TickCount() {
 }
 
 int SystemMessageBox(const MessageBoxCall& call) {
-  return MessageBoxW(static_cast<HWND>(call.owner), W(call.text),
-                     call.hasCaption ? W(call.caption) : nullptr, call.flags);
+  return MessageBoxW(static_cast<HWND>(call.owner), Wide(call.text),
+                     call.hasCaption ? Wide(call.caption) : nullptr, call.flags);
 }
 
 }  // namespace platform

@@ -207,7 +207,7 @@ TEST(PaletteStrip, PaintsThePictureAtNaturalSizeCentredAndCutAtItsWidth) {
   // Without a parent window there is nothing to paint on.
   TColorChooser loose;
   loose.SetBounds(toolkit::Rect::FromBounds(0, 0, 251, 15));
-  loose.SetBackImage(resources::ColorPalettePicture());
+  loose.SetBackImage(palette::ColorPalettePicture());
   loose.PaintNow();
   EXPECT_TRUE(loose.LastPaint().Ops().empty());
 }

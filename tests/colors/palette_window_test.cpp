@@ -2,6 +2,10 @@
 // "OK" and "Отмена", the drawing of rows, and screenshots.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -144,6 +148,7 @@ std::vector<std::u16string> Entries(const toolkit::ListBox& list) {
   return entries;
 }
 
+// 0x000006FF, 0x0000FF00, 0x00FF0000 and 0x00FCFC00, as the list writes colours.
 const std::u16string A = u"1791", B = u"65280", C = u"16711680", D = u"16579584";
 
 const EditCase kEdits[] = {
@@ -309,6 +314,30 @@ TEST(SelectionWindow, Screenshots) {
     form->List->ClickItem(2);
     toolkit::PumpMessages(200);
     EXPECT_TRUE(toolkit::SaveScreenshot(*form, folder + shot.file));
+#ifdef _WIN32
+    // The picture shows the rows in their colours, the selected one hatched, and the swatch.
+    SCOPED_TRACE(shot.window.window);
+    const toolkit::Picture picture = toolkit::CaptureWindow(*form);
+    ASSERT_FALSE(picture.Empty());
+    RECT frame{};
+    GetWindowRect(static_cast<HWND>(form->Handle()), &frame);
+    auto shown = [&](const toolkit::Control& control, int x, int y) {
+      POINT at{x, y};
+      ClientToScreen(static_cast<HWND>(control.Handle()), &at);
+      return picture.At(at.x - frame.left, at.y - frame.top);
+    };
+    toolkit::ListBox& list = *form->List;
+    ASSERT_EQ(list.Count(), 4);
+    const bool focused = GetFocus() == static_cast<HWND>(list.Handle());
+    for (int i = 0; i < 3; ++i) {
+      SCOPED_TRACE(i);
+      Row row{[&](int x, int y) { return shown(list, x, y); }, colors_test::ItemRectOf(list, i)};
+      const uint32_t colour = static_cast<uint32_t>(std::stoul(platform::ToUtf8(list.ItemText(i))));
+      ExpectRow(row, colour, i == 2, focused);
+    }
+    const toolkit::Rect swatch = colors_test::RealBounds(*form->Icon);
+    EXPECT_EQ(shown(*form->Icon, swatch.Width() / 2, swatch.Height() / 2), form->Icon->Color());
+#endif
   }
 }
 

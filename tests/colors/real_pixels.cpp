@@ -13,15 +13,7 @@ uint32_t ScreenPixel(const toolkit::Control& control, int x, int y) {
 }
 
 toolkit::Rect RealBounds(const toolkit::Control& control) {
-  HWND window = static_cast<HWND>(control.Handle());
-  RECT r;
-  if (!control.Parent()) {
-    GetClientRect(window, &r);
-  } else {
-    GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  }
-  return toolkit::Rect{r.left, r.top, r.right, r.bottom};
+  return fixture::RealBounds(control.Handle());
 }
 
 toolkit::Rect ItemRectOf(const toolkit::ListBox& list, int index) {

@@ -182,9 +182,8 @@ kaleidra::SelectionLists ListsAfterSession(const kaleidra::SelectionLists& read)
     return indices;
   };
   kaleidra::SelectionLists out = read;
-  out.colorIndices = roundTrip(resources::ColorPalettePicture(), 200, read.colorIndices);
-  out.intensityIndices =
-      roundTrip(resources::BrightnessPalettePicture(), 100, read.intensityIndices);
+  out.colorIndices = roundTrip(palette::ColorPalettePicture(), 200, read.colorIndices);
+  out.intensityIndices = roundTrip(palette::BrightnessPalettePicture(), 100, read.intensityIndices);
   return out;
 }
 

@@ -6,21 +6,16 @@
 #include <atomic>
 #include <cstring>
 #include <fstream>
-#include <memory>
 
+#include "platform/win32/owned_handles.h"
 #include "standin_player/text.h"
 
 namespace e2e {
 
 namespace fs = std::filesystem;
-using standin::Wide;
+using standin::WideFromUtf8;
 
 namespace {
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 fs::path ExeFolder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -196,7 +191,7 @@ void StandinFolder::AddSkin(const std::string& fileName, const std::string& cont
 }
 
 void StandinFolder::Write(const std::string& relative, const std::string& bytes) const {
-  std::ofstream out(root_ / fs::path(Wide(relative)), std::ios::binary);
+  std::ofstream out(root_ / fs::path(WideFromUtf8(relative)), std::ios::binary);
   out << bytes;
 }
 
@@ -205,8 +200,8 @@ E2eRun RunStandin(const StandinFolder& folder, const std::string& script,
   E2eRun run;
   const fs::path log = folder.Root() / "standin.log";
   std::wstring command = QuoteArg((folder.Root() / "standin_player.exe").wstring()) + L" --log " +
-                         QuoteArg(log.wstring()) + L" --script " + QuoteArg(Wide(script));
-  for (const std::string& arg : args) command += L" " + QuoteArg(Wide(arg));
+                         QuoteArg(log.wstring()) + L" --script " + QuoteArg(WideFromUtf8(script));
+  for (const std::string& arg : args) command += L" " + QuoteArg(WideFromUtf8(arg));
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -216,14 +211,14 @@ E2eRun RunStandin(const StandinFolder& folder, const std::string& script,
     ADD_FAILURE() << "cannot start the stand-in, error " << GetLastError();
     return run;
   }
-  const UniqueHandle thread(process.hThread), child(process.hProcess);
-  if (WaitForSingleObject(child.get(), timeoutMs) == WAIT_TIMEOUT) {
+  const platform::KernelHandle thread(process.hThread), child(process.hProcess);
+  if (WaitForSingleObject(child.Get(), timeoutMs) == WAIT_TIMEOUT) {
     run.timedOut = true;
-    TerminateProcess(child.get(), 255);
-    WaitForSingleObject(child.get(), 5000);
+    TerminateProcess(child.Get(), 255);
+    WaitForSingleObject(child.Get(), 5000);
   }
   DWORD code = 0;
-  GetExitCodeProcess(child.get(), &code);
+  GetExitCodeProcess(child.Get(), &code);
   run.exitCode = code;
 
   std::ifstream in(log, std::ios::binary);

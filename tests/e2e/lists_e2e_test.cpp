@@ -97,7 +97,7 @@ IniText ReadUtf16Ini(const std::filesystem::path& file) {
 
 std::string Utf16File(const std::string& utf8) {
   std::string bytes = "\xFF\xFE";
-  for (wchar_t c : standin::Wide(utf8)) {
+  for (wchar_t c : standin::WideFromUtf8(utf8)) {
     bytes += static_cast<char>(c & 0xFF);
     bytes += static_cast<char>(c >> 8);
   }

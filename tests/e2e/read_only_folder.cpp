@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/win32/owned_handles.h"
 #include "standin_player/text.h"
 
 namespace e2e {
@@ -52,10 +53,10 @@ ReadOnlyFolder::~ReadOnlyFolder() {
 
 bool ReadOnlyFolder::Effective() const {
   const std::wstring probe = (folder_ / "probe.tmp").wstring();
-  const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return true;
-  CloseHandle(file);
+  platform::FileHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return true;
+  file.Reset();
   DeleteFileW(probe.c_str());
   return false;
 }

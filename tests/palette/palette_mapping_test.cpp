@@ -27,10 +27,10 @@ struct Strip {
 };
 
 Strip ColourStrip() {
-  return {resources::ColorPalettePicture(), kColourMax};
+  return {palette::ColorPalettePicture(), kColourMax};
 }
 Strip BrightnessStrip() {
-  return {resources::BrightnessPalettePicture(), kBrightnessMax};
+  return {palette::BrightnessPalettePicture(), kBrightnessMax};
 }
 
 struct IndexColour {
@@ -134,7 +134,7 @@ TEST(PaletteMapping, BrightnessStripRoundTripSettlesWithinThreeRepetitions) {
 }
 
 TEST(PaletteMapping, DegenerateInputsAreDefined) {
-  const Picture& picture = resources::ColorPalettePicture();
+  const Picture& picture = palette::ColorPalettePicture();
   // A max of 0 or below reads column 0 and maps any match to index 0.
   for (int32_t max : {0, -1, INT32_MIN}) {
     EXPECT_EQ(palette::GetColorFromIndex(picture, max, 50), picture.At(0, 1)) << "max " << max;

@@ -34,7 +34,7 @@ void ExpectStripShape(const Picture& picture) {
 }
 
 TEST(PalettePictures, ColourStripTellingColumns) {
-  const Picture& picture = resources::ColorPalettePicture();
+  const Picture& picture = palette::ColorPalettePicture();
   ExpectStripShape(picture);
   ExpectColumns(picture, {{0, Rgb(0, 0, 0)},
                           {1, Rgb(0, 0, 0)},
@@ -52,7 +52,7 @@ TEST(PalettePictures, ColourStripTellingColumns) {
 }
 
 TEST(PalettePictures, ColourStripRepeatsEverySeventeenthColumnAndHolds255Colours) {
-  const Picture& picture = resources::ColorPalettePicture();
+  const Picture& picture = palette::ColorPalettePicture();
   std::set<uint32_t> distinct;
   for (int x = 0; x < picture.width; ++x) {
     distinct.insert(picture.At(x, 0));
@@ -65,7 +65,7 @@ TEST(PalettePictures, ColourStripRepeatsEverySeventeenthColumnAndHolds255Colours
 }
 
 TEST(PalettePictures, BrightnessStripTellingColumns) {
-  const Picture& picture = resources::BrightnessPalettePicture();
+  const Picture& picture = palette::BrightnessPalettePicture();
   ExpectStripShape(picture);
   ExpectColumns(picture, {{0, Grey(150)},
                           {3, Grey(150)},
@@ -82,7 +82,7 @@ TEST(PalettePictures, BrightnessStripTellingColumns) {
 }
 
 TEST(PalettePictures, BrightnessStripRisesThroughEveryLevel) {
-  const Picture& picture = resources::BrightnessPalettePicture();
+  const Picture& picture = palette::BrightnessPalettePicture();
   std::set<uint32_t> distinct;
   for (int x = 0; x < picture.width; ++x) {
     const uint32_t grey = picture.At(x, 0) & 0xFF;

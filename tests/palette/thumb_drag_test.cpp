@@ -24,8 +24,8 @@ ThumbMove DragTo(ThumbDrag& drag, int left) {
 }
 
 TEST(ThumbDrag, EndsOfTheStripReadTheFirstAndAlmostLastColumns) {
-  const Picture& colour = resources::ColorPalettePicture();
-  const Picture& brightness = resources::BrightnessPalettePicture();
+  const Picture& colour = palette::ColorPalettePicture();
+  const Picture& brightness = palette::BrightnessPalettePicture();
   ThumbDrag drag(kStripWidth);
 
   const ThumbMove right = DragTo(drag, kLastLeft);
@@ -102,7 +102,7 @@ TEST(ThumbDrag, NarrowStripsStayDefined) {
     EXPECT_EQ(move->column, c.column) << "width " << c.stripWidth;
   }
   // A column past the picture reads its last column instead of beyond it.
-  const Picture& colour = resources::ColorPalettePicture();
+  const Picture& colour = palette::ColorPalettePicture();
   EXPECT_EQ(palette::GetThumbColor(colour, 496), colour.At(270, 0));
   EXPECT_EQ(palette::GetThumbColor(colour, -3), colour.At(0, 0));
   EXPECT_EQ(palette::GetThumbColor(Picture{}, 3), 0u);
@@ -119,10 +119,10 @@ int PositionsWhoseColourMovesOnRoundTrip(const Picture& picture, int32_t max) {
 }
 
 TEST(ThumbDrag, SomeThumbColoursComeBackAsANeighbour) {
-  EXPECT_EQ(PositionsWhoseColourMovesOnRoundTrip(resources::ColorPalettePicture(), 200), 65);
-  EXPECT_EQ(PositionsWhoseColourMovesOnRoundTrip(resources::BrightnessPalettePicture(), 100), 30);
+  EXPECT_EQ(PositionsWhoseColourMovesOnRoundTrip(palette::ColorPalettePicture(), 200), 65);
+  EXPECT_EQ(PositionsWhoseColourMovesOnRoundTrip(palette::BrightnessPalettePicture(), 100), 30);
 
-  const Picture& colour = resources::ColorPalettePicture();
+  const Picture& colour = palette::ColorPalettePicture();
   const uint32_t atFour = palette::GetThumbColor(colour, palette::ThumbColumn(4, kStripWidth));
   EXPECT_EQ(atFour, Rgb(255, 18, 0));
   EXPECT_EQ(palette::GetIndexFromColor(colour, 200, atFour), 2);

@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "resources/banner.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/screen_pixel.h"
 #include "ui/settings/png_decoder.h"
 #include "ui/toolkit/screenshot.h"
 #include "ui/toolkit/timer.h"
@@ -75,10 +76,7 @@ std::u16string WindowText(const Control& c) {
 
 // The real window's rectangle within its parent window's client area.
 Rect RealBounds(const Control& c) {
-  RECT r;
-  GetWindowRect(Hwnd(c), &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(Hwnd(c)), reinterpret_cast<POINT*>(&r), 2);
-  return Rect{r.left, r.top, r.right, r.bottom};
+  return fixture::RealBounds(c.Handle());
 }
 #endif
 
@@ -470,11 +468,31 @@ TEST_F(SettingsFormTest, ScreenshotsOfTheFourPages) {
   form->Show();
   const char* names[] = {"settings_1_RunParam", "settings_2_ColorsPage", "settings_3_SkinPage",
                          "settings_4_TimerPage"};
+  const toolkit::Picture banner = png::Decode(resources::BannerPng());
+  RECT frame{};
+  GetWindowRect(Hwnd(*form), &frame);
+  POINT client{0, 0};
+  ClientToScreen(Hwnd(*form), &client);
   for (int page = 0; page < 4; ++page) {
     form->Pages->SelectPage(page);
     toolkit::PumpMessages(200);
     const std::filesystem::path file = folder / (std::string(names[page]) + ".bmp");
     EXPECT_TRUE(toolkit::SaveScreenshot(*form, file.u16string())) << names[page];
+    // The picture shows the window, its banner at the client area's top left on every page.
+    const toolkit::Picture shot = toolkit::CaptureWindow(*form);
+    ASSERT_EQ(shot.width, frame.right - frame.left) << names[page];
+    ASSERT_EQ(shot.height, frame.bottom - frame.top) << names[page];
+    int checked = 0;
+    for (int y = 0; y < banner.height; y += 7) {
+      for (int x = 0; x < 431; x += 13) {
+        const uint32_t pixel = banner.At(x, y);
+        if (pixel >> 24 != 0xFF) continue;  // blended with the background
+        ++checked;
+        EXPECT_EQ(shot.At(client.x - frame.left + x, client.y - frame.top + y), pixel & 0xFFFFFF)
+            << names[page] << " " << x << "," << y;
+      }
+    }
+    EXPECT_GT(checked, 20) << names[page];
   }
 }
 #endif

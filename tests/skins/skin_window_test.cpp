@@ -30,7 +30,7 @@ namespace {
 using toolkit::SysColor;
 using toolkit::SystemColor;
 
-constexpr uint32_t kEvenRow = 9356031;
+constexpr uint32_t kEvenRow = 9356031;  // 0x008EC2FF
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kBlue = 0xC04000;
 constexpr uint32_t kGreen = 0x20A020;
@@ -450,6 +450,16 @@ TEST_F(SkinWindowTest, WindowAndControlsAsDescribed) {
     if (c->TabOrder() >= 0) tabOrder.push_back(c->Name());
   EXPECT_EQ(tabOrder, (std::vector<std::string>{"OKBtn", "ExitBtn", "SkinList", "SelSkinList",
                                                 "AddBtn", "DelBtn", "ClearBtn", "InfoMmo"}));
+  if (toolkit::PeersEnabled()) {
+    // The real windows where the description puts them.
+    EXPECT_EQ(fixture::RealBounds(form->Handle()), toolkit::Rect::FromBounds(0, 0, 407, 386));
+    for (const toolkit::Control* c : form->ChildrenInTabOrder())
+      EXPECT_EQ(fixture::RealBounds(c->Handle()), c->Bounds()) << c->Name();
+    EXPECT_EQ(fixture::RealBounds(form->SkinList->Handle()),
+              toolkit::Rect::FromBounds(8, 29, 178, 147));
+    EXPECT_EQ(fixture::RealBounds(form->PreviewImage->Handle()),
+              toolkit::Rect::FromBounds(207, 29, 185, 129));
+  }
 }
 
 #ifdef _WIN32
@@ -469,10 +479,20 @@ TEST_F(SkinWindowTest, Screenshots) {
   Skin("Gone.acs3", nullptr, true);
   Open();
   const std::filesystem::path folder = ScreenshotFolder();
+  toolkit::Picture shot;
   auto shoot = [&](const char* name) {
     toolkit::PumpMessages(200);
     EXPECT_TRUE(
         toolkit::SaveScreenshot(*form, (folder / (std::string(name) + ".bmp")).u16string()));
+    shot = toolkit::CaptureWindow(*form);
+  };
+  // A pixel of the picture, at x, y of the control's client area in the real window.
+  auto shown = [&](const toolkit::Control& control, int x, int y) {
+    RECT frame{};
+    GetWindowRect(static_cast<HWND>(form->Handle()), &frame);
+    POINT at{x, y};
+    ClientToScreen(static_cast<HWND>(control.Handle()), &at);
+    return shot.At(at.x - frame.left, at.y - frame.top);
   };
   form->SkinList->ClickItem(0);
   form->AddBtn->Click();
@@ -480,9 +500,14 @@ TEST_F(SkinWindowTest, Screenshots) {
   form->AddBtn->Click();
   form->SelSkinList->ClickItem(1);
   shoot("skins_1_preview_and_selection");
+  ASSERT_FALSE(shot.Empty());
+  EXPECT_EQ(shown(*form->PreviewImage, 90, 60), kGreen);  // Ocean's preview, stretched
+  EXPECT_EQ(shown(*form->SelSkinList, 140, 50 + 40), GetSysColor(COLOR_HIGHLIGHT));
   form->SkinList->ClickItem(Row(u"Bare.acs2"));
   form->AddBtn->Click();
   shoot("skins_2_placeholder");
+  ASSERT_FALSE(shot.Empty());
+  EXPECT_EQ(shown(*form->PreviewImage, 3, 3), kEvenRow);  // the placeholder's background
 }
 #endif
 

@@ -21,4 +21,21 @@ uint32_t ScreenPixel(void* window, int x, int y) {
 #endif
 }
 
+toolkit::Rect RealBounds(void* window) {
+#ifdef _WIN32
+  HWND hwnd = static_cast<HWND>(window);
+  RECT r{};
+  if (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) {
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    GetClientRect(hwnd, &r);
+  }
+  return toolkit::Rect{r.left, r.top, r.right, r.bottom};
+#else
+  (void)window;
+  return toolkit::Rect{};
+#endif
+}
+
 }  // namespace fixture

@@ -14,7 +14,7 @@ const PaletteListKind kIntensityList{u"Выберите наборку ярко�
                                      "IntensityChooser",
                                      "IntensityIcon",
                                      "IntensitiesList",
-                                     &resources::BrightnessPalettePicture,
+                                     &palette::BrightnessPalettePicture,
                                      100};
 
 }  // namespace

@@ -13,7 +13,7 @@ const PaletteListKind kColorList{u"Выберите наборку цветов:
                                  "ColorChooser",
                                  "ColorIcon",
                                  "ColorsList",
-                                 &resources::ColorPalettePicture,
+                                 &palette::ColorPalettePicture,
                                  200};
 
 }  // namespace

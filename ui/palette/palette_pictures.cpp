@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace resources {
+namespace palette {
 namespace {
 
 constexpr int kPaletteWidth = 271;
@@ -75,4 +75,4 @@ const toolkit::Picture& BrightnessPalettePicture() {
   return picture;
 }
 
-}  // namespace resources
+}  // namespace palette

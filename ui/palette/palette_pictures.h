@@ -3,7 +3,7 @@
 
 #include "ui/toolkit/picture.h"
 
-namespace resources {
+namespace palette {
 
 // 271 x 5, red through yellow, green, cyan, blue and magenta back towards red.
 const toolkit::Picture& ColorPalettePicture();
@@ -11,4 +11,4 @@ const toolkit::Picture& ColorPalettePicture();
 // 271 x 5, greys rising from 150 to 221.
 const toolkit::Picture& BrightnessPalettePicture();
 
-}  // namespace resources
+}  // namespace palette

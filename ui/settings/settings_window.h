@@ -65,8 +65,9 @@ class TSettingsForm : public toolkit::Form {
   void UpdateFillSkins();
   void UpdateFillColors();
   void UpdateFillIntensities();
-  // Put the groups on item 2 for the flags that are set (the skin page without
-  // a test); the enable rules bring the buttons and flags along.
+  // Put groups on item 2: UpdateColorPage each group whose flag is set,
+  // UpdateSkinPage the skin group always (its caller tests the flag). The
+  // enable rules bring the buttons and flags along.
   void UpdateColorPage();
   void UpdateSkinPage();
 

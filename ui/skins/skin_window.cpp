@@ -21,7 +21,8 @@ using toolkit::Rect;
 using toolkit::SysColor;
 using toolkit::SystemColor;
 
-constexpr uint32_t kEvenRowColor = 9356031;  // also the placeholder's background
+constexpr uint32_t kEvenRowColor =
+    9356031;  // 0x008EC2FF, light orange; also the placeholder's background
 constexpr uint32_t kBlack = 0x000000;
 constexpr int kThumbFrame = 5;  // the frame's offset in a row; the thumbnail sits inside
 constexpr int kThumbSize = 38;

@@ -4,55 +4,39 @@
 
 #include <windows.h>
 
-#include <string>
-#include <utility>
-
+#include "platform/win32/owned_handles.h"
 #include "ui/toolkit/geometry.h"
 #include "ui/toolkit/handles.h"
 
 namespace toolkit::win32 {
 
-inline const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-inline std::u16string Narrow(const wchar_t* text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text));
-}
+using platform::FromWide;
+using platform::PaintScope;
+using platform::Selection;
+using platform::Wide;
+
 inline COLORREF Colour(uint32_t bgr) {
   return static_cast<COLORREF>(bgr & 0xFFFFFF);
 }
 
+// The toolkit counts every GDI and USER object it holds, for the soak test.
+template <class Base, void (*Count)(int)>
+struct Counted : Base {
+  using Base::Base;
+  template <class H>
+  static void Adopt(H) {
+    Count(1);
+  }
+  template <class H>
+  void Close(H h) const {
+    Base::Close(h);
+    Count(-1);
+  }
+};
+
 // A font, pen, brush or bitmap, deleted (and uncounted) once.
 template <class H>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(H handle) : handle_(handle) {
-    if (handle_) detail::CountGdi(1);
-  }
-  ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& o) noexcept : handle_(std::exchange(o.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      handle_ = std::exchange(o.handle_, nullptr);
-    }
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-
-  H Get() const { return handle_; }
-  void Reset() {
-    if (!handle_) return;
-    DeleteObject(handle_);
-    detail::CountGdi(-1);
-    handle_ = nullptr;
-  }
-
- private:
-  H handle_ = nullptr;
-};
+using GdiObject = platform::Owned<H, Counted<platform::GdiTraits<H>, detail::CountGdi>>;
 
 using FontObject = GdiObject<HFONT>;
 using BrushObject = GdiObject<HBRUSH>;
@@ -62,96 +46,24 @@ using BitmapObject = GdiObject<HBITMAP>;
 FontObject MakeFont(const Font& font);
 
 // GetDC / ReleaseDC for a window (nullptr: the screen).
-class WindowDC {
- public:
-  explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
-    if (dc_) detail::CountGdi(1);
-  }
-  ~WindowDC() {
-    if (!dc_) return;
-    ReleaseDC(hwnd_, dc_);
-    detail::CountGdi(-1);
-  }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HWND hwnd_;
-  HDC dc_;
-};
-
-class MemoryDC {
- public:
-  explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
-    if (dc_) detail::CountGdi(1);
-  }
-  ~MemoryDC() {
-    if (!dc_) return;
-    DeleteDC(dc_);
-    detail::CountGdi(-1);
-  }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-// SelectObject for a scope.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  ~Selection() { SelectObject(dc_, previous_); }
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
-// BeginPaint / EndPaint.
-class PaintScope {
- public:
-  explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd_, &ps_); }
-  ~PaintScope() { EndPaint(hwnd_, &ps_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  HDC Get() const { return ps_.hdc; }
-
- private:
-  HWND hwnd_;
-  PAINTSTRUCT ps_{};
-};
+using WindowDC = platform::BasicWindowDc<Counted<platform::WindowDcTraits, detail::CountGdi>>;
+using MemoryDC = platform::BasicMemoryDc<Counted<platform::MemoryDcTraits, detail::CountGdi>>;
 
 // A plain child window without a peer (a radio button, spin arrows), counted
 // and destroyed once; it may already be gone with its parent.
-class ChildWindow {
- public:
-  explicit ChildWindow(HWND hwnd) : hwnd_(hwnd) {
-    if (hwnd_) detail::CountUser(1);
+struct ChildWindowTraits : platform::Uncounted {
+  static HWND Null() { return nullptr; }
+  static void Close(HWND h) {
+    if (IsWindow(h)) DestroyWindow(h);
   }
-  ~ChildWindow() {
-    if (!hwnd_) return;
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-    detail::CountUser(-1);
-  }
-  ChildWindow(const ChildWindow&) = delete;
-  ChildWindow& operator=(const ChildWindow&) = delete;
-  HWND Get() const { return hwnd_; }
-
- private:
-  HWND hwnd_;
 };
+using ChildWindow = platform::Owned<HWND, Counted<ChildWindowTraits, detail::CountUser>>;
 
 // A 32-bit top-down DIB section selected into its own memory DC, for
 // persistent surfaces and screen captures.
 class Surface {
  public:
   Surface(int width, int height);
-  ~Surface();
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
 
@@ -166,7 +78,7 @@ class Surface {
   MemoryDC dc_{nullptr};
   uint32_t* bits_ = nullptr;
   BitmapObject bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  Selection selected_;
 };
 
 }  // namespace toolkit::win32

@@ -56,23 +56,23 @@ BrushObject MakeBrush(const Brush& brush) {
   return BrushObject();
 }
 
-Surface::Surface(int width, int height) : width_(std::max(width, 1)), height_(std::max(height, 1)) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_ = BitmapObject(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  bits_ = static_cast<uint32_t*>(bits);
-  previous_ = SelectObject(dc_.Get(), bitmap_.Get());
+namespace {
+
+HBITMAP TopDownDib(HDC dc, int width, int height, uint32_t** bits) {
+  const BITMAPINFO info = platform::DibInfo(width, -height, 32);
+  void* out = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &out, nullptr, 0);
+  *bits = static_cast<uint32_t*>(out);
+  return bitmap;
 }
 
-Surface::~Surface() {
-  SelectObject(dc_.Get(), previous_);
-}
+}  // namespace
+
+Surface::Surface(int width, int height)
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      bitmap_(TopDownDib(dc_.Get(), width_, height_, &bits_)),
+      selected_(dc_.Get(), bitmap_.Get()) {}
 
 GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
 
