@@ -22,10 +22,12 @@ std::wstring WithoutAccelerators(const std::wstring& text) {
   return out;
 }
 
+// The class, or a plug-in's class made over it, which ends with its name.
 bool HasClass(HWND window, const wchar_t* className) {
   wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return lstrcmpiW(name, className) == 0;
+  const int length = GetClassNameW(window, name, 64);
+  const int wanted = lstrlenW(className);
+  return length >= wanted && lstrcmpiW(name + length - wanted, className) == 0;
 }
 
 bool IsListBox(HWND window) {

@@ -38,7 +38,8 @@ Control::Control(Kind kind) : kind_(kind) {}
 
 Control::~Control() {
   if (gCaptured == this) gCaptured = nullptr;
-  // A form is no longer a Form here; its children forget nothing.
+  // A control takes itself off its form's focus. A form skips it: its Form
+  // part is already destroyed here, and its focus went with it.
   if (kind_ != Kind::Form)
     if (Form* form = OwnerForm()) form->Forget(this);
   for (Control* child : children_) child->parent_ = nullptr;
@@ -180,7 +181,7 @@ void* Control::Handle() const {
 }
 
 void Control::Realize() {
-  if (!peer_ && PeersEnabled()) peer_ = backend::CreatePeer(*this);
+  if (!peer_ && PeersEnabled()) peer_ = CreatePeer();
   for (Control* child : ChildrenInTabOrder()) child->Realize();
 }
 

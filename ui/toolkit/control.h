@@ -14,6 +14,8 @@ namespace toolkit {
 
 class Form;
 
+// What a control is, for code that walks the tree; what a control's window
+// does comes from the control's own peer, never from this.
 enum class Kind {
   Form,
   Label,
@@ -107,6 +109,9 @@ class Control {
   virtual void FocusLost() {}
 
  protected:
+  // The real window's side of this type of control; each backend defines it
+  // (headless: none).
+  virtual std::unique_ptr<Peer> CreatePeer() = 0;
   // Pushes a state change into the real window, if any.
   void Changed(Change what);
   // Runs the action on the real window when there is one, else headless.

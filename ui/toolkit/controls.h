@@ -16,6 +16,9 @@ namespace toolkit {
 class Label : public Control {
  public:
   Label() : Control(Kind::Label) {}
+
+ protected:
+  std::unique_ptr<Peer> CreatePeer() override;
 };
 
 // Push button; the caption may use a symbol font (SetFont with face Webdings).
@@ -27,6 +30,7 @@ class Button : public Control {
   void HandleClick();
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 };
 
@@ -41,6 +45,7 @@ class CheckBox : public Control {
   void HandleClick() { SetChecked(!checked_); }
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 
  private:
@@ -61,6 +66,7 @@ class RadioGroup : public Control {
   void HandleItemClick(int index) { SetItemIndex(index); }
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 
  private:
@@ -88,6 +94,7 @@ class SpinEdit : public Control {
   int32_t Clamp(int32_t value) const;
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 
  private:
@@ -115,6 +122,7 @@ class Memo : public Control {
   void HandleTextChanged(const std::u16string& text);
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 
  private:
@@ -127,6 +135,9 @@ class Memo : public Control {
 class TabSheet : public Control {
  public:
   TabSheet() : Control(Kind::TabSheet) {}
+
+ protected:
+  std::unique_ptr<Peer> CreatePeer() override;
 };
 
 // Tabs over pages; the TabSheet children are the pages in order.
@@ -143,6 +154,7 @@ class PageControl : public Control {
   Rect DisplayRect() const;
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
   void ChildAdded(Control& child) override;
 
@@ -154,6 +166,9 @@ class PageControl : public Control {
 class GroupBox : public Control {
  public:
   GroupBox() : Control(Kind::GroupBox) {}
+
+ protected:
+  std::unique_ptr<Peer> CreatePeer() override;
 };
 
 // An image area with a persistent surface of its own size: SetPicture draws a
@@ -166,6 +181,9 @@ class PictureArea : public Control {
   void Draw(const std::function<void(Canvas&)>& paint);
   // The headless surface (also kept while a real window exists, for tests).
   RecordingCanvas& Surface();
+
+ protected:
+  std::unique_ptr<Peer> CreatePeer() override;
 
  private:
   RecordingCanvas surface_{0, 0};
@@ -184,6 +202,9 @@ class CustomControl : public Control {
   void Repaint() { Changed(Change::Repaint); }
   // The last headless PaintNow (tests read it).
   RecordingCanvas& LastPaint() { return lastPaint_; }
+
+ protected:
+  std::unique_ptr<Peer> CreatePeer() override;
 
  private:
   RecordingCanvas lastPaint_{0, 0};

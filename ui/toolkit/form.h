@@ -74,6 +74,7 @@ class Form : public Control {
   void Forget(Control* control);
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 
  private:

@@ -1,15 +1,34 @@
 // Without real windows: no peers, no real timers, no message loop, no hook.
+#include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/lifetime.h"
+#include "ui/toolkit/list_box.h"
 #include "ui/toolkit/timer.h"
 
 namespace toolkit {
+
+#define KALEIDRA_NO_PEER(Type)               \
+  std::unique_ptr<Peer> Type::CreatePeer() { \
+    return nullptr;                          \
+  }
+KALEIDRA_NO_PEER(Form)
+KALEIDRA_NO_PEER(Label)
+KALEIDRA_NO_PEER(Button)
+KALEIDRA_NO_PEER(CheckBox)
+KALEIDRA_NO_PEER(RadioGroup)
+KALEIDRA_NO_PEER(SpinEdit)
+KALEIDRA_NO_PEER(Memo)
+KALEIDRA_NO_PEER(PageControl)
+KALEIDRA_NO_PEER(TabSheet)
+KALEIDRA_NO_PEER(GroupBox)
+KALEIDRA_NO_PEER(ListBox)
+KALEIDRA_NO_PEER(PictureArea)
+KALEIDRA_NO_PEER(CustomControl)
+#undef KALEIDRA_NO_PEER
+
 namespace backend {
 
-std::unique_ptr<Peer> CreatePeer(Control&) {
-  return nullptr;
-}
 std::unique_ptr<Timer::Backend> CreateTimerBackend(Timer&) {
   return nullptr;
 }

@@ -75,6 +75,7 @@ class ListBox : public Control {
   void HandleDoubleClick();
 
  protected:
+  std::unique_ptr<Peer> CreatePeer() override;
   void ActHeadless(const UserAction& action) override;
 
  private:

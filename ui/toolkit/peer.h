@@ -59,9 +59,4 @@ class Peer {
 bool PeersEnabled();
 void SetPeersEnabled(bool enabled);
 
-namespace backend {
-// Implemented by the Windows layer; the native build answers with nullptr.
-std::unique_ptr<Peer> CreatePeer(Control& control);
-}  // namespace backend
-
 }  // namespace toolkit

@@ -59,6 +59,46 @@ struct ChildWindowTraits : platform::Uncounted {
 };
 using ChildWindow = platform::Owned<HWND, Counted<ChildWindowTraits, detail::CountUser>>;
 
+// A window, counted and destroyed once. One the system destroys on its own
+// (with its parent) is forgotten by whoever hears its WM_NCDESTROY; the
+// system kills a window's timers with it.
+class OwnedWindow {
+ public:
+  OwnedWindow() = default;
+  explicit OwnedWindow(HWND hwnd) : hwnd_(hwnd) {
+    if (hwnd_) detail::CountUser(1);
+  }
+  ~OwnedWindow() { Reset(); }
+  OwnedWindow(OwnedWindow&& o) noexcept : hwnd_(std::exchange(o.hwnd_, nullptr)) {}
+  OwnedWindow& operator=(OwnedWindow&& o) noexcept {
+    if (this != &o) {
+      Reset();
+      hwnd_ = std::exchange(o.hwnd_, nullptr);
+    }
+    return *this;
+  }
+  OwnedWindow(const OwnedWindow&) = delete;
+  OwnedWindow& operator=(const OwnedWindow&) = delete;
+
+  HWND Get() const { return hwnd_; }
+  explicit operator bool() const { return hwnd_ != nullptr; }
+  // The window hears of its end (WM_NCDESTROY) while it is still held here.
+  void Reset() {
+    if (!hwnd_) return;
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    Forget();
+  }
+  // The system has destroyed the window.
+  void Forget() {
+    if (!hwnd_) return;
+    hwnd_ = nullptr;
+    detail::CountUser(-1);
+  }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
 // A 32-bit top-down DIB section selected into its own memory DC, for
 // persistent surfaces and screen captures.
 class Surface {

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/win32/module.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/timer.h"
 #include "ui/toolkit/win32/window_peer.h"
@@ -40,49 +41,37 @@ BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM list) {
   return TRUE;
 }
 
-// A hidden message-only window per running timer; WM_TIMER comes to it.
+// A hidden message-only window per running timer, of our panel class with no
+// peer; the timer's id is the WindowTimer, and its ticks go to Tick.
 class WindowTimer : public Timer::Backend {
  public:
   explicit WindowTimer(Timer& timer) : timer_(timer) {}
-  ~WindowTimer() override { Stop(); }
 
   void Start(uint32_t milliseconds) override {
     if (!window_) {
       RegisterClasses();
-      window_ = CreateWindowExW(0, kPanelClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                nullptr, nullptr);
+      window_ =
+          OwnedWindow(CreateWindowExW(0, ClassName(WindowClass::Panel), nullptr, 0, 0, 0, 0, 0,
+                                      HWND_MESSAGE, nullptr, platform::ModuleInstance(), nullptr));
       if (!window_) return;
-      detail::CountUser(1);
-      SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowTimer::Proc));
     }
-    SetTimer(window_, 1, milliseconds, nullptr);  // replacing restarts the period
+    // Replacing the timer restarts the period.
+    SetTimer(window_.Get(), reinterpret_cast<UINT_PTR>(this), milliseconds, &WindowTimer::Tick);
   }
 
-  void Stop() override {
-    if (!window_) return;
-    KillTimer(window_, 1);
-    DestroyWindow(window_);
-    detail::CountUser(-1);
-    window_ = nullptr;
-  }
+  void Stop() override { window_.Reset(); }
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER) {
-      auto* self = reinterpret_cast<WindowTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-      try {
-        if (self) self->timer_.HandleTick();
-      } catch (...) {
-        // Nothing may leave a window procedure.
-      }
-      return 0;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    try {
+      reinterpret_cast<WindowTimer*>(id)->timer_.HandleTick();
+    } catch (...) {
+      // Nothing may leave a window procedure.
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 
   Timer& timer_;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
 };
 
 }  // namespace

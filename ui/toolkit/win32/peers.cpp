@@ -1,4 +1,4 @@
-// One peer class per kind of control.
+// One peer class per type of control, each made by its control.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
@@ -18,6 +18,13 @@ namespace toolkit::win32 {
 namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
+
+// A control's window is made inside its parent's; without that there is none.
+template <class P, class C>
+std::unique_ptr<Peer> ChildPeer(C& control) {
+  if (!control.Parent() || !control.Parent()->Handle()) return nullptr;
+  return std::make_unique<P>(control);
+}
 
 Rect Outer(const Form& form) {
   const Size client = form.ClientSize();
@@ -42,22 +49,22 @@ class FormPeer : public WindowPeer {
                              : WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_CONTROLPARENT | (tool ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME);
     if (form.StayOnTop()) exStyle |= WS_EX_TOPMOST;
-    Create(kFormClass, style, exStyle, nullptr, Outer(form));
+    Create(WindowClass::Form, style, exStyle, nullptr, Outer(form));
   }
 
   void Sync(Change what) override {
-    if (!hwnd_) return;
+    if (!Window()) return;
     switch (what) {
       case Change::Visible:
-        ShowWindow(hwnd_, form_.IsShown() ? SW_SHOW : SW_HIDE);
-        if (form_.IsShown()) UpdateWindow(hwnd_);
+        ShowWindow(Window(), form_.IsShown() ? SW_SHOW : SW_HIDE);
+        if (form_.IsShown()) UpdateWindow(Window());
         break;
       case Change::State:  // brought to the top
-        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         break;
       case Change::Bounds: {
         const Rect r = Outer(form_);
-        MoveWindow(hwnd_, r.left, r.top, r.Width(), r.Height(), TRUE);
+        MoveWindow(Window(), r.left, r.top, r.Width(), r.Height(), TRUE);
         break;
       }
       default:
@@ -66,7 +73,7 @@ class FormPeer : public WindowPeer {
   }
 
   bool Perform(const UserAction& action) override {
-    if (action.kind == UserAction::Kind::CloseBox && hwnd_) {
+    if (action.kind == UserAction::Kind::CloseBox && Window()) {
       Send(WM_SYSCOMMAND, SC_CLOSE, 0);
       return true;
     }
@@ -90,41 +97,49 @@ class FormPeer : public WindowPeer {
 };
 
 // Tab sheets, group boxes and radio groups: a panel of ours holding children.
+// A panel of ours: the base of the containers (tab sheets, group boxes) and
+// of the controls that paint themselves (picture areas, custom controls).
 class PanelPeer : public WindowPeer {
  public:
-  explicit PanelPeer(Control& control) : WindowPeer(control) {
-    Create(kPanelClass, kChild | WS_CLIPCHILDREN | VisibleStyle(), WS_EX_CONTROLPARENT,
-           ParentHandle(), Placement());
+  explicit PanelPeer(Control& control, DWORD exStyle = WS_EX_CONTROLPARENT) : WindowPeer(control) {
+    Create(WindowClass::Panel, kChild | WS_CLIPCHILDREN | VisibleStyle(), exStyle, ParentHandle(),
+           Placement());
   }
 
   void Sync(Change what) override {
-    if (what == Change::Bounds && hwnd_) {
+    if (what == Change::Bounds && Window()) {
       const Rect r = Placement();
-      MoveWindow(hwnd_, r.left, r.top, r.Width(), r.Height(), TRUE);
+      MoveWindow(Window(), r.left, r.top, r.Width(), r.Height(), TRUE);
       return;
     }
-    if (what == Change::Caption || what == Change::Enabled) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (what == Change::Caption || what == Change::Enabled) InvalidateRect(Window(), nullptr, TRUE);
     WindowPeer::Sync(what);
   }
 
  protected:
   virtual Rect Placement() const { return control_.Bounds(); }
-  bool Framed() const { return control_.GetKind() != Kind::TabSheet; }
+  virtual void Paint(HDC /*dc*/) {}
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_PAINT) {
-      PaintScope paint(hwnd_);
-      if (Framed()) PaintFrame(paint.Get());
+      PaintScope paint(Window());
+      Paint(paint.Get());
       return 0;
     }
     return WindowPeer::WindowProc(message, wParam, lParam);
   }
+};
 
- private:
-  // An etched frame with the caption over its top edge.
-  void PaintFrame(HDC dc) {
+// Group boxes, and radio groups over them: a panel in an etched frame.
+class GroupBoxPeer : public PanelPeer {
+ public:
+  explicit GroupBoxPeer(Control& control) : PanelPeer(control) {}
+
+ protected:
+  // The frame with the caption over its top edge.
+  void Paint(HDC dc) override {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Window(), &client);
     Selection font(dc, font_.Get());
     SIZE text{};
     const std::u16string& caption = control_.Caption();
@@ -140,10 +155,21 @@ class PanelPeer : public WindowPeer {
   }
 };
 
+// A page of a page control; the tabs show its caption.
 class TabSheetPeer : public PanelPeer {
  public:
-  explicit TabSheetPeer(TabSheet& sheet);
-  void Sync(Change what) override;
+  explicit TabSheetPeer(TabSheet& sheet) : PanelPeer(sheet) {
+    RefreshTabs();
+    Sync(Change::Bounds);
+  }
+
+  void Sync(Change what) override {
+    if (what == Change::Caption) {
+      RefreshTabs();
+      return;
+    }
+    PanelPeer::Sync(what);
+  }
 
  protected:
   Rect Placement() const override {
@@ -153,19 +179,54 @@ class TabSheetPeer : public PanelPeer {
     TabCtrl_AdjustRect(tabs, FALSE, &r);
     return Rect{r.left, r.top, r.right, r.bottom};
   }
+
+ private:
+  // The tabs are the page control's items.
+  void RefreshTabs() {
+    if (Peer* tabs = control_.Parent()->GetPeer()) tabs->Sync(Change::Items);
+  }
 };
 
 class PageControlPeer : public WindowPeer {
  public:
   explicit PageControlPeer(PageControl& pages) : WindowPeer(pages), pages_(pages) {
-    Create(WC_TABCONTROLW, kChild | WS_CLIPCHILDREN | VisibleStyle() | TabStopStyle(),
+    Create(WindowClass::Tabs, kChild | WS_CLIPCHILDREN | VisibleStyle() | TabStopStyle(),
            WS_EX_CONTROLPARENT, ParentHandle(), pages.Bounds());
   }
 
+  void Sync(Change what) override {
+    if (what == Change::Items) {
+      RefreshTabs();
+      return;
+    }
+    if (what == Change::State && Window()) {
+      TabCtrl_SetCurSel(Window(), pages_.ActivePageIndex());
+      return;
+    }
+    WindowPeer::Sync(what);
+  }
+
+  bool OnNotify(const NMHDR& header) override {
+    if (header.code != TCN_SELCHANGE) return false;
+    pages_.HandlePageSelected(TabCtrl_GetCurSel(Window()));
+    return true;
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind != UserAction::Kind::Click || !Window()) return WindowPeer::Perform(action);
+    RECT r{};
+    if (!TabCtrl_GetItemRect(Window(), action.index, &r)) return false;
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Send(WM_LBUTTONUP, 0, at);
+    return true;
+  }
+
+ private:
   // The tabs follow the sheets in order.
   void RefreshTabs() {
-    if (!hwnd_) return;
-    TabCtrl_DeleteAllItems(hwnd_);
+    if (!Window()) return;
+    TabCtrl_DeleteAllItems(Window());
     int index = 0;
     for (TabSheet* sheet : pages_.Pages()) {
       std::u16string caption = sheet->Caption();
@@ -174,58 +235,18 @@ class PageControlPeer : public WindowPeer {
       item.pszText = const_cast<wchar_t*>(Wide(caption));
       Send(TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
     }
-    TabCtrl_SetCurSel(hwnd_, pages_.ActivePageIndex());
+    TabCtrl_SetCurSel(Window(), pages_.ActivePageIndex());
   }
 
-  void Sync(Change what) override {
-    if (what == Change::State && hwnd_) {
-      TabCtrl_SetCurSel(hwnd_, pages_.ActivePageIndex());
-      return;
-    }
-    WindowPeer::Sync(what);
-  }
-
-  bool OnNotify(const NMHDR& header) override {
-    if (header.code != TCN_SELCHANGE) return false;
-    pages_.HandlePageSelected(TabCtrl_GetCurSel(hwnd_));
-    return true;
-  }
-
-  bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Click || !hwnd_) return WindowPeer::Perform(action);
-    RECT r{};
-    if (!TabCtrl_GetItemRect(hwnd_, action.index, &r)) return false;
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
-    Send(WM_LBUTTONUP, 0, at);
-    return true;
-  }
-
- private:
   PageControl& pages_;
 };
 
-TabSheetPeer::TabSheetPeer(TabSheet& sheet) : PanelPeer(sheet) {
-  if (auto* pages = dynamic_cast<PageControlPeer*>(FromHandle(ParentHandle())))
-    pages->RefreshTabs();
-  Sync(Change::Bounds);
-}
-
-void TabSheetPeer::Sync(Change what) {
-  if (what == Change::Caption) {
-    if (auto* pages = dynamic_cast<PageControlPeer*>(FromHandle(ParentHandle())))
-      pages->RefreshTabs();
-    return;
-  }
-  PanelPeer::Sync(what);
-}
-
-class RadioGroupPeer : public PanelPeer {
+class RadioGroupPeer : public GroupBoxPeer {
  public:
-  explicit RadioGroupPeer(RadioGroup& group) : PanelPeer(group), group_(group) { MakeButtons(); }
+  explicit RadioGroupPeer(RadioGroup& group) : GroupBoxPeer(group), group_(group) { MakeButtons(); }
 
   void Sync(Change what) override {
-    if (!hwnd_) return;
+    if (!Window()) return;
     if (what == Change::Items) MakeButtons();
     if (what == Change::State) ShowSelection();
     if (what == Change::Enabled || what == Change::Font)
@@ -233,7 +254,7 @@ class RadioGroupPeer : public PanelPeer {
         EnableWindow(button->Get(), group_.EffectivelyEnabled());
         SendMessageW(button->Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
       }
-    PanelPeer::Sync(what);
+    GroupBoxPeer::Sync(what);
   }
 
   void OnChildCommand(HWND child, WORD code) override {
@@ -243,7 +264,7 @@ class RadioGroupPeer : public PanelPeer {
   }
 
   bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Click || !hwnd_) return PanelPeer::Perform(action);
+    if (action.kind != UserAction::Kind::Click || !Window()) return GroupBoxPeer::Perform(action);
     SendMessageW(buttons_.at(action.index)->Get(), BM_CLICK, 0, 0);
     return true;
   }
@@ -261,8 +282,8 @@ class RadioGroupPeer : public PanelPeer {
       if (i == 0) style |= WS_GROUP | TabStopStyle();
       auto button = std::make_unique<ChildWindow>(CreateWindowExW(
           0, L"BUTTON", Wide(group_.Items()[i]), style, 8, top + i * height, r.Width() - 16, height,
-          hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), platform::ModuleInstance(),
-          nullptr));
+          Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)),
+          platform::ModuleInstance(), nullptr));
       if (!button->Get()) continue;
       SendMessageW(button->Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
       EnableWindow(button->Get(), group_.EffectivelyEnabled());
@@ -281,131 +302,168 @@ class RadioGroupPeer : public PanelPeer {
   std::vector<std::unique_ptr<ChildWindow>> buttons_;
 };
 
-// Labels, push buttons and check boxes.
-class ButtonPeer : public WindowPeer {
+class LabelPeer : public WindowPeer {
  public:
-  explicit ButtonPeer(Control& control) : WindowPeer(control) {
-    const Kind kind = control.GetKind();
-    const wchar_t* className = kind == Kind::Label ? L"STATIC" : L"BUTTON";
-    DWORD style = kChild | VisibleStyle() | TabStopStyle();
-    if (kind == Kind::Label) style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-    if (kind == Kind::Button) style |= BS_PUSHBUTTON;
-    if (kind == Kind::CheckBox) style |= BS_CHECKBOX;  // the model decides the state
-    Create(className, style, 0, ParentHandle(), control.Bounds());
-    Sync(Change::State);
+  explicit LabelPeer(Label& label) : WindowPeer(label) {
+    Create(WindowClass::Static, kChild | VisibleStyle() | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0,
+           ParentHandle(), label.Bounds());
+  }
+};
+
+// Push buttons and check boxes: a press the control answers.
+template <class C>
+class PressPeer : public WindowPeer {
+ public:
+  PressPeer(C& control, DWORD style) : WindowPeer(control), pressed_(control) {
+    Create(WindowClass::Button, kChild | VisibleStyle() | TabStopStyle() | style, 0, ParentHandle(),
+           control.Bounds());
   }
 
+  void OnCommand(WORD code) override {
+    if (code == BN_CLICKED) pressed_.HandleClick();
+  }
+
+  bool Perform(const UserAction& action) override {
+    if (action.kind != UserAction::Kind::Click || !Window()) return WindowPeer::Perform(action);
+    Send(BM_CLICK);
+    return true;
+  }
+
+ protected:
+  C& pressed_;
+};
+
+class ButtonPeer : public PressPeer<Button> {
+ public:
+  explicit ButtonPeer(Button& button) : PressPeer(button, BS_PUSHBUTTON) {}
+};
+
+class CheckBoxPeer : public PressPeer<CheckBox> {
+ public:
+  // Not an automatic check box: the control decides the state.
+  explicit CheckBoxPeer(CheckBox& box) : PressPeer(box, BS_CHECKBOX) { Sync(Change::State); }
+
   void Sync(Change what) override {
-    if (what == Change::State && hwnd_ && control_.GetKind() == Kind::CheckBox) {
-      Send(BM_SETCHECK, static_cast<CheckBox&>(control_).Checked() ? BST_CHECKED : BST_UNCHECKED);
+    if (what == Change::State && Window()) {
+      Send(BM_SETCHECK, pressed_.Checked() ? BST_CHECKED : BST_UNCHECKED);
       return;
     }
     WindowPeer::Sync(what);
   }
-
-  void OnCommand(WORD code) override {
-    if (code != BN_CLICKED) return;
-    if (control_.GetKind() == Kind::Button) static_cast<Button&>(control_).HandleClick();
-    if (control_.GetKind() == Kind::CheckBox) static_cast<CheckBox&>(control_).HandleClick();
-  }
-
-  bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Click || !hwnd_) return WindowPeer::Perform(action);
-    Send(BM_CLICK);
-    return true;
-  }
 };
 
-// Spin edits (an edit with arrows inside) and memos.
+// Spin edits and memos: an edit whose text the control holds.
+template <class C>
 class EditPeer : public WindowPeer {
  public:
-  explicit EditPeer(Control& control) : WindowPeer(control) {
-    DWORD style = kChild | VisibleStyle() | TabStopStyle();
-    if (auto* memo = dynamic_cast<Memo*>(&control)) {
-      style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-      if (memo->ReadOnly()) style |= ES_READONLY;
-      const auto bars = memo->GetScrollBars();
-      if (bars == Memo::ScrollBars::Vertical || bars == Memo::ScrollBars::Both) style |= WS_VSCROLL;
-      if (bars == Memo::ScrollBars::Horizontal || bars == Memo::ScrollBars::Both)
-        style |= WS_HSCROLL | ES_AUTOHSCROLL;
-    } else {
-      style |= ES_AUTOHSCROLL;
-    }
-    Create(L"EDIT", style, WS_EX_CLIENTEDGE, ParentHandle(), control.Bounds());
-    if (control.GetKind() == Kind::SpinEdit) MakeArrows();
-    Sync(Change::State);
+  EditPeer(C& edit, DWORD style) : WindowPeer(edit), edit_(edit) {
+    Create(WindowClass::Edit, kChild | VisibleStyle() | TabStopStyle() | style, WS_EX_CLIENTEDGE,
+           ParentHandle(), edit.Bounds());
   }
 
   void Sync(Change what) override {
-    if (what != Change::State || !hwnd_) {
+    if (what != Change::State || !Window()) {
       WindowPeer::Sync(what);
-      if (what == Change::Enabled && arrows_)
-        EnableWindow(arrows_->Get(), control_.EffectivelyEnabled());
       return;
     }
     pushing_ = true;
-    if (auto* memo = dynamic_cast<Memo*>(&control_)) {
-      SetWindowTextW(hwnd_, Wide(memo->Text()));
-      Send(EM_SETREADONLY, memo->ReadOnly());
-    } else {
-      SetWindowTextW(hwnd_, Wide(static_cast<SpinEdit&>(control_).Text()));
-    }
+    ShowState();
     pushing_ = false;
   }
 
   void OnCommand(WORD code) override {
     if (code != EN_CHANGE || pushing_) return;
-    const int length = GetWindowTextLengthW(hwnd_);
+    const int length = GetWindowTextLengthW(Window());
     std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    GetWindowTextW(hwnd_, reinterpret_cast<wchar_t*>(&text[0]), length + 1);
+    GetWindowTextW(Window(), reinterpret_cast<wchar_t*>(&text[0]), length + 1);
     text.resize(static_cast<size_t>(length));
-    if (auto* memo = dynamic_cast<Memo*>(&control_)) {
-      memo->HandleTextChanged(text);
-    } else {
-      static_cast<SpinEdit&>(control_).HandleTextChanged(text);
-    }
+    edit_.HandleTextChanged(text);
   }
 
   bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Type || !hwnd_) return WindowPeer::Perform(action);
-    // As typed over a full selection; EN_CHANGE tells the model.
+    if (action.kind != UserAction::Kind::Type || !Window()) return WindowPeer::Perform(action);
+    // As typed over a full selection; EN_CHANGE tells the control.
     Send(EM_SETSEL, 0, -1);
     Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(action.text)));
     return true;
   }
 
  protected:
+  virtual void ShowState() { SetWindowTextW(Window(), Wide(edit_.Text())); }
+
+  C& edit_;
+
+ private:
+  bool pushing_ = false;
+};
+
+class MemoPeer : public EditPeer<Memo> {
+ public:
+  explicit MemoPeer(Memo& memo) : EditPeer(memo, Style(memo)) { Sync(Change::State); }
+
+ protected:
+  void ShowState() override {
+    EditPeer::ShowState();
+    Send(EM_SETREADONLY, edit_.ReadOnly());
+  }
+
+ private:
+  static DWORD Style(const Memo& memo) {
+    DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (memo.ReadOnly()) style |= ES_READONLY;
+    const auto bars = memo.GetScrollBars();
+    if (bars == Memo::ScrollBars::Vertical || bars == Memo::ScrollBars::Both) style |= WS_VSCROLL;
+    if (bars == Memo::ScrollBars::Horizontal || bars == Memo::ScrollBars::Both)
+      style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    return style;
+  }
+};
+
+// An edit with arrows inside.
+class SpinEditPeer : public EditPeer<SpinEdit> {
+ public:
+  explicit SpinEditPeer(SpinEdit& spin) : EditPeer(spin, ES_AUTOHSCROLL) {
+    MakeArrows();
+    Sync(Change::State);
+  }
+
+  void Sync(Change what) override {
+    EditPeer::Sync(what);
+    if (what == Change::Enabled && arrows_)
+      EnableWindow(arrows_->Get(), control_.EffectivelyEnabled());
+  }
+
+ protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     // Up and Down step the field as its arrows do.
     if (message == WM_KEYDOWN && arrows_ && (wParam == VK_UP || wParam == VK_DOWN)) {
-      static_cast<SpinEdit&>(control_).StepBy(wParam == VK_UP ? 1 : -1);
+      edit_.StepBy(wParam == VK_UP ? 1 : -1);
       return 0;
     }
     if (message == WM_NOTIFY && arrows_) {
       const auto& change = *reinterpret_cast<const NMUPDOWN*>(lParam);
       if (change.hdr.hwndFrom == arrows_->Get() && change.hdr.code == UDN_DELTAPOS) {
-        static_cast<SpinEdit&>(control_).StepBy(change.iDelta > 0 ? 1 : -1);
+        edit_.StepBy(change.iDelta > 0 ? 1 : -1);
         return 1;  // the arrows keep no position of their own
       }
     }
-    return WindowPeer::WindowProc(message, wParam, lParam);
+    return EditPeer::WindowProc(message, wParam, lParam);
   }
 
  private:
   void MakeArrows() {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Window(), &client);
     const int width = 15;
-    arrows_ = std::make_unique<ChildWindow>(
-        CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, client.right - width, 0,
-                        width, client.bottom, hwnd_, nullptr, platform::ModuleInstance(), nullptr));
+    arrows_ = std::make_unique<ChildWindow>(CreateWindowExW(
+        0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, client.right - width, 0, width,
+        client.bottom, Window(), nullptr, platform::ModuleInstance(), nullptr));
     SendMessageW(arrows_->Get(), UDM_SETRANGE32, 0, 2);
     SendMessageW(arrows_->Get(), UDM_SETPOS32, 0, 1);
     Send(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width + 1));
   }
 
   std::unique_ptr<ChildWindow> arrows_;
-  bool pushing_ = false;
 };
 
 class ListBoxPeer : public WindowPeer {
@@ -414,13 +472,13 @@ class ListBoxPeer : public WindowPeer {
     DWORD style = kChild | VisibleStyle() | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
                   LBS_NOINTEGRALHEIGHT | TabStopStyle();
     if (list.MultiSelect()) style |= LBS_EXTENDEDSEL;
-    Create(L"LISTBOX", style, WS_EX_CLIENTEDGE, ParentHandle(), list.Bounds());
+    Create(WindowClass::ListBox, style, WS_EX_CLIENTEDGE, ParentHandle(), list.Bounds());
     Send(LB_SETITEMHEIGHT, 0, list.ItemHeight());
     Sync(Change::Items);
   }
 
   void Sync(Change what) override {
-    if (!hwnd_) return;
+    if (!Window()) return;
     if (what == Change::Items) {
       // Rows hold no text of their own: each is drawn from the model by its
       // index. Every change is synced as it happens, so one row short means
@@ -435,7 +493,7 @@ class ListBoxPeer : public WindowPeer {
       for (int i = 0; i < list_.Count(); ++i) Send(LB_ADDSTRING, 0, i);
       ShowSelection();
       Send(WM_SETREDRAW, TRUE);
-      InvalidateRect(hwnd_, nullptr, TRUE);
+      InvalidateRect(Window(), nullptr, TRUE);
       return;
     }
     if (what == Change::State) {
@@ -473,7 +531,7 @@ class ListBoxPeer : public WindowPeer {
   }
 
   bool Perform(const UserAction& action) override {
-    if (!hwnd_) return false;
+    if (!Window()) return false;
     RECT r{};
     const auto at = [&](int index) {
       Send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
@@ -515,7 +573,7 @@ class ListBoxPeer : public WindowPeer {
       if (GetKeyState(VK_SHIFT) < 0) shift |= kShift;
       if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrl;
       if (GetKeyState(VK_MENU) < 0) shift |= kAlt;
-      if (!list_.HandleKeyDown(key, shift) || !hwnd_) return 0;
+      if (!list_.HandleKeyDown(key, shift) || !Window()) return 0;
       return WindowPeer::WindowProc(message, key, lParam);
     }
     return WindowPeer::WindowProc(message, wParam, lParam);
@@ -558,92 +616,105 @@ class ListBoxPeer : public WindowPeer {
   ListBox& list_;
 };
 
-// Picture areas keep a surface of their own; custom controls paint themselves.
-class PaintedPeer : public WindowPeer {
+// A picture area keeps a surface of its own, shown at every repaint.
+class PictureAreaPeer : public PanelPeer {
  public:
-  explicit PaintedPeer(Control& control) : WindowPeer(control) {
-    Create(kPanelClass, kChild | VisibleStyle() | WS_CLIPCHILDREN, 0, ParentHandle(),
-           control.Bounds());
-    if (control.GetKind() == Kind::PictureArea) {
-      surface_ = std::make_unique<Surface>(control.Bounds().Width(), control.Bounds().Height());
-      const RECT all{0, 0, surface_->Width(), surface_->Height()};
-      ::FillRect(surface_->Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
-      // What was drawn before the window existed.
-      GdiCanvas canvas(surface_->Dc());
-      canvas.DrawPicture(static_cast<PictureArea&>(control).Surface().Pixels(), 0, 0);
-    }
+  explicit PictureAreaPeer(PictureArea& area)
+      : PanelPeer(area, 0), surface_(area.Bounds().Width(), area.Bounds().Height()) {
+    const RECT all{0, 0, surface_.Width(), surface_.Height()};
+    ::FillRect(surface_.Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
+    // What was drawn before the window existed.
+    GdiCanvas canvas(surface_.Dc());
+    canvas.DrawPicture(area.Surface().Pixels(), 0, 0);
   }
 
   bool PaintNow(const std::function<void(Canvas&)>& paint) override {
-    if (!hwnd_) return false;
-    if (surface_) {
-      {
-        GdiCanvas canvas(surface_->Dc());
-        paint(canvas);
-      }
-      InvalidateRect(hwnd_, nullptr, FALSE);
-      return true;
+    if (!Window()) return false;
+    {
+      GdiCanvas canvas(surface_.Dc());
+      paint(canvas);
     }
-    WindowDC dc(hwnd_);
+    InvalidateRect(Window(), nullptr, FALSE);
+    return true;
+  }
+
+ protected:
+  void Paint(HDC dc) override {
+    BitBlt(dc, 0, 0, surface_.Width(), surface_.Height(), surface_.Dc(), 0, 0, SRCCOPY);
+  }
+
+ private:
+  Surface surface_;
+};
+
+// A custom control paints itself, at every repaint and when asked at once.
+class CustomControlPeer : public PanelPeer {
+ public:
+  explicit CustomControlPeer(CustomControl& custom) : PanelPeer(custom, 0), custom_(custom) {}
+
+  bool PaintNow(const std::function<void(Canvas&)>& paint) override {
+    if (!Window()) return false;
+    WindowDC dc(Window());
     GdiCanvas canvas(dc.Get());
     paint(canvas);
     return true;
   }
 
  protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_PAINT) {
-      PaintScope paint(hwnd_);
-      if (surface_) {
-        BitBlt(paint.Get(), 0, 0, surface_->Width(), surface_->Height(), surface_->Dc(), 0, 0,
-               SRCCOPY);
-      } else if (control_.GetKind() == Kind::Custom) {
-        GdiCanvas canvas(paint.Get());
-        static_cast<CustomControl&>(control_).Paint(canvas);
-      }
-      return 0;
-    }
-    return WindowPeer::WindowProc(message, wParam, lParam);
+  void Paint(HDC dc) override {
+    GdiCanvas canvas(dc);
+    custom_.Paint(canvas);
   }
 
  private:
-  std::unique_ptr<Surface> surface_;
+  CustomControl& custom_;
 };
 
 }  // namespace
 }  // namespace toolkit::win32
 
-namespace toolkit::backend {
+namespace toolkit {
 
-std::unique_ptr<Peer> CreatePeer(Control& control) {
-  using namespace toolkit::win32;
-  if (control.GetKind() != Kind::Form && !control.Parent()) return nullptr;
-  if (control.Parent() && !control.Parent()->Handle()) return nullptr;
-  switch (control.GetKind()) {
-    case Kind::Form:
-      return std::make_unique<FormPeer>(static_cast<Form&>(control));
-    case Kind::Label:
-    case Kind::Button:
-    case Kind::CheckBox:
-      return std::make_unique<ButtonPeer>(control);
-    case Kind::RadioGroup:
-      return std::make_unique<RadioGroupPeer>(static_cast<RadioGroup&>(control));
-    case Kind::SpinEdit:
-    case Kind::Memo:
-      return std::make_unique<EditPeer>(control);
-    case Kind::PageControl:
-      return std::make_unique<PageControlPeer>(static_cast<PageControl&>(control));
-    case Kind::TabSheet:
-      return std::make_unique<TabSheetPeer>(static_cast<TabSheet&>(control));
-    case Kind::GroupBox:
-      return std::make_unique<PanelPeer>(control);
-    case Kind::ListBox:
-      return std::make_unique<ListBoxPeer>(static_cast<ListBox&>(control));
-    case Kind::PictureArea:
-    case Kind::Custom:
-      return std::make_unique<PaintedPeer>(control);
-  }
-  return nullptr;
+using win32::ChildPeer;
+
+std::unique_ptr<Peer> Form::CreatePeer() {
+  return std::make_unique<win32::FormPeer>(*this);
+}
+std::unique_ptr<Peer> Label::CreatePeer() {
+  return ChildPeer<win32::LabelPeer>(*this);
+}
+std::unique_ptr<Peer> Button::CreatePeer() {
+  return ChildPeer<win32::ButtonPeer>(*this);
+}
+std::unique_ptr<Peer> CheckBox::CreatePeer() {
+  return ChildPeer<win32::CheckBoxPeer>(*this);
+}
+std::unique_ptr<Peer> RadioGroup::CreatePeer() {
+  return ChildPeer<win32::RadioGroupPeer>(*this);
+}
+std::unique_ptr<Peer> SpinEdit::CreatePeer() {
+  return ChildPeer<win32::SpinEditPeer>(*this);
+}
+std::unique_ptr<Peer> Memo::CreatePeer() {
+  return ChildPeer<win32::MemoPeer>(*this);
+}
+std::unique_ptr<Peer> PageControl::CreatePeer() {
+  return ChildPeer<win32::PageControlPeer>(*this);
+}
+std::unique_ptr<Peer> TabSheet::CreatePeer() {
+  return ChildPeer<win32::TabSheetPeer>(*this);
+}
+std::unique_ptr<Peer> GroupBox::CreatePeer() {
+  return ChildPeer<win32::GroupBoxPeer>(*this);
+}
+std::unique_ptr<Peer> ListBox::CreatePeer() {
+  return ChildPeer<win32::ListBoxPeer>(*this);
+}
+std::unique_ptr<Peer> PictureArea::CreatePeer() {
+  return ChildPeer<win32::PictureAreaPeer>(*this);
+}
+std::unique_ptr<Peer> CustomControl::CreatePeer() {
+  return ChildPeer<win32::CustomControlPeer>(*this);
 }
 
-}  // namespace toolkit::backend
+}  // namespace toolkit

@@ -45,10 +45,44 @@ UINT MouseMessage(UserAction::Kind kind, MouseButton button) {
   return WM_NULL;
 }
 
+// Our classes by WindowClass; a superclass keeps the standard class's
+// procedure as its base.
+struct ClassEntry {
+  const wchar_t* name;
+  const wchar_t* standard;  // the class it is made over; null for our own
+  UINT style;               // of our own classes
+  WNDPROC base;
+  ATOM atom;
+};
+// Our names end with the standard ones, so a tool that looks for a list box
+// or a tab control by class still finds ours.
+ClassEntry gClasses[] = {
+    {L"KaleidraForm", nullptr, 0, DefWindowProcW, 0},
+    {L"KaleidraPanel", nullptr, CS_DBLCLKS, DefWindowProcW, 0},
+    {L"KaleidraStatic", L"Static", 0, nullptr, 0},
+    {L"KaleidraButton", L"Button", 0, nullptr, 0},
+    {L"KaleidraEdit", L"Edit", 0, nullptr, 0},
+    {L"KaleidraListBox", L"ListBox", 0, nullptr, 0},
+    {L"Kaleidra" WC_TABCONTROLW, WC_TABCONTROLW, 0, nullptr, 0},
+};
+
+ClassEntry& Entry(WindowClass windowClass) {
+  return gClasses[static_cast<int>(windowClass)];
+}
+
+// A window of ours made without a peer goes to its class's base procedure.
+WNDPROC BaseOf(HWND hwnd) {
+  const ATOM atom = static_cast<ATOM>(GetClassLongW(hwnd, GCW_ATOM));
+  for (const ClassEntry& entry : gClasses)
+    if (entry.atom == atom && entry.base) return entry.base;
+  return DefWindowProcW;
+}
+
 }  // namespace
 
-const wchar_t kFormClass[] = L"KaleidraForm";
-const wchar_t kPanelClass[] = L"KaleidraPanel";
+const wchar_t* ClassName(WindowClass windowClass) {
+  return Entry(windowClass).name;
+}
 
 void RegisterClasses() {
   if (gRegistered) return;
@@ -56,29 +90,35 @@ void RegisterClasses() {
   // asked would get a settings window without its pages.
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;  // the peer takes over at creation
-  wc.hInstance = platform::ModuleInstance();
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kFormClass;
-  RegisterClassExW(&wc);
-  wc.lpszClassName = kPanelClass;
-  wc.style = CS_DBLCLKS;
-  RegisterClassExW(&wc);
+  const HINSTANCE instance = platform::ModuleInstance();
+  for (ClassEntry& entry : gClasses) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (entry.standard) {
+      if (!GetClassInfoExW(nullptr, entry.standard, &wc)) continue;
+      entry.base = wc.lpfnWndProc;
+      wc.style &= ~CS_GLOBALCLASS;  // ours alone
+    } else {
+      wc.style = entry.style;
+      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+      wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    }
+    wc.lpfnWndProc = &WindowPeer::Proc;
+    wc.hInstance = instance;
+    wc.lpszClassName = entry.name;
+    wc.lpszMenuName = nullptr;
+    entry.atom = RegisterClassExW(&wc);
+  }
   gRegistered = true;
 }
 
 void UnregisterClasses() {
   if (!gRegistered) return;
-  UnregisterClassW(kFormClass, platform::ModuleInstance());
-  UnregisterClassW(kPanelClass, platform::ModuleInstance());
+  for (ClassEntry& entry : gClasses) {
+    if (entry.atom) UnregisterClassW(entry.name, platform::ModuleInstance());
+    entry.atom = 0;
+  }
   gRegistered = false;
-}
-
-WindowPeer::~WindowPeer() {
-  if (hwnd_) DestroyWindow(hwnd_);
 }
 
 WindowPeer* WindowPeer::FromHandle(HWND hwnd) {
@@ -90,25 +130,33 @@ HWND WindowPeer::ParentHandle() const {
   return parent ? static_cast<HWND>(parent->Handle()) : nullptr;
 }
 
-void WindowPeer::Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
+uint16_t WindowPeer::TakeChildId() {
+  if (nextChildId_ == UINT16_MAX) nextChildId_ = kFirstChildId;
+  return nextChildId_++;
+}
+
+void WindowPeer::Create(WindowClass windowClass, DWORD style, DWORD exStyle, HWND parent,
                         const Rect& r) {
   RegisterClasses();
-  static int nextId = 1000;  // clear of IDOK and IDCANCEL, which dialog keys send
+  const ClassEntry& entry = Entry(windowClass);
+  if (!entry.atom) return;
+  base_ = entry.base;
   const bool child = (style & WS_CHILD) != 0;
-  // Each control is a group of its own: arrow keys move the focus only among
-  // the items of a radio group (made without it), never onto a label.
-  if (child) style |= WS_GROUP;
-  hwnd_ = CreateWindowExW(exStyle, className, Wide(control_.Caption()), style, r.left, r.top,
-                          r.Width(), r.Height(), parent,
-                          child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr,
-                          platform::ModuleInstance(), nullptr);
+  HMENU id = nullptr;
+  if (child) {
+    // Each control is a group of its own: arrow keys move the focus only among
+    // the items of a radio group (made without it), never onto a label.
+    style |= WS_GROUP;
+    if (WindowPeer* form = FromHandle(GetAncestor(parent, GA_ROOT)))
+      id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(form->TakeChildId()));
+  }
+  // Bound at WM_NCCREATE; a window that could not be bound is no use.
+  HWND made = CreateWindowExW(exStyle, entry.name, Wide(control_.Caption()), style, r.left, r.top,
+                              r.Width(), r.Height(), parent, id, platform::ModuleInstance(), this);
+  if (made && !hwnd_) DestroyWindow(made);
   if (!hwnd_) return;
-  detail::CountUser(1);
-  SetPropW(hwnd_, kPeerProperty, this);
-  original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowPeer::Proc)));
   ApplyFont();
-  if (!control_.EffectivelyEnabled()) EnableWindow(hwnd_, FALSE);
+  if (!control_.EffectivelyEnabled()) EnableWindow(Window(), FALSE);
 }
 
 void WindowPeer::ApplyFont() {
@@ -116,22 +164,28 @@ void WindowPeer::ApplyFont() {
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
 }
 
-void WindowPeer::Unbind() {
-  RemovePropW(hwnd_, kPeerProperty);
-  ForgetDialogState(hwnd_);
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-  detail::CountUser(-1);
-  hwnd_ = nullptr;
+void WindowPeer::Bind(HWND hwnd) {
+  if (!SetPropW(hwnd, kPeerProperty, this)) return;
+  hwnd_ = OwnedWindow(hwnd);
+}
+
+void WindowPeer::Unbind(HWND hwnd) {
+  RemovePropW(hwnd, kPeerProperty);
+  ForgetDialogState(hwnd);
+  hwnd_.Forget();
 }
 
 LRESULT CALLBACK WindowPeer::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto& create = *reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    if (auto* peer = static_cast<WindowPeer*>(create.lpCreateParams)) peer->Bind(hwnd);
+  }
   WindowPeer* peer = FromHandle(hwnd);
-  if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (!peer) return CallWindowProcW(BaseOf(hwnd), hwnd, message, wParam, lParam);
   try {
     if (message == WM_NCDESTROY) {
-      const WNDPROC original = peer->original_;
-      peer->Unbind();
-      return CallWindowProcW(original, hwnd, message, wParam, lParam);
+      peer->Unbind(hwnd);
+      return CallWindowProcW(peer->base_, hwnd, message, wParam, lParam);
     }
     return peer->WindowProc(message, wParam, lParam);
   } catch (...) {
@@ -141,7 +195,7 @@ LRESULT CALLBACK WindowPeer::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT WindowPeer::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcW(original_, hwnd_, message, wParam, lParam);
+  return CallWindowProcW(base_, Window(), message, wParam, lParam);
 }
 
 LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -196,7 +250,7 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                                          : UserAction::Kind::MouseDown;
       // The control's own handling first (a button captures and pushes itself).
       const LRESULT result = Default(message, wParam, lParam);
-      if (hwnd_)
+      if (Window())
         control_.HandleMouse(kind, button, ShiftFromKeys(wParam), GET_X_LPARAM(lParam),
                              GET_Y_LPARAM(lParam));
       return result;
@@ -212,9 +266,9 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_SETDEFID:
     case WM_CLOSE:
       // Asked of a window that holds controls as of their dialog.
-      if (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+      if (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
         LRESULT answer = 0;
-        if (AnswerAsDialog(hwnd_, message, wParam, lParam, answer)) return answer;
+        if (AnswerAsDialog(Window(), message, wParam, lParam, answer)) return answer;
       }
       break;
     default:
@@ -224,33 +278,33 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void WindowPeer::Sync(Change what) {
-  if (!hwnd_) return;
+  if (!Window()) return;
   const Rect& r = control_.Bounds();
   switch (what) {
     case Change::Bounds:
-      MoveWindow(hwnd_, r.left, r.top, r.Width(), r.Height(), TRUE);
+      MoveWindow(Window(), r.left, r.top, r.Width(), r.Height(), TRUE);
       break;
     case Change::Caption:
-      SetWindowTextW(hwnd_, Wide(control_.Caption()));
+      SetWindowTextW(Window(), Wide(control_.Caption()));
       break;
     case Change::Font:
       ApplyFont();
       break;
     case Change::Enabled:
-      EnableWindow(hwnd_, control_.EffectivelyEnabled());
+      EnableWindow(Window(), control_.EffectivelyEnabled());
       break;
     case Change::Visible:
-      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      ShowWindow(Window(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Change::Capture:
       if (control_.HasCapture()) {
-        SetCapture(hwnd_);
-      } else if (GetCapture() == hwnd_) {
+        SetCapture(Window());
+      } else if (GetCapture() == Window()) {
         ReleaseCapture();
       }
       break;
     case Change::Repaint:
-      InvalidateRect(hwnd_, nullptr, TRUE);
+      InvalidateRect(Window(), nullptr, TRUE);
       break;
     case Change::State:
     case Change::Items:
@@ -259,7 +313,7 @@ void WindowPeer::Sync(Change what) {
 }
 
 bool WindowPeer::Perform(const UserAction& action) {
-  if (!hwnd_) return false;
+  if (!Window()) return false;
   switch (action.kind) {
     case UserAction::Kind::MouseDown:
     case UserAction::Kind::MouseMove:
@@ -269,8 +323,8 @@ bool WindowPeer::Perform(const UserAction& action) {
            MAKELPARAM(action.x, action.y));
       return true;
     case UserAction::Kind::Focus:
-      SetFocus(hwnd_);
-      return GetFocus() == hwnd_;
+      SetFocus(Window());
+      return GetFocus() == Window();
     default:
       return false;
   }
