@@ -22,10 +22,18 @@ namespace bench {
 namespace {
 
 const int kSkinCounts[] = {0, 100, 1024, 5000};
-constexpr int kListEntries = 1000;
+// Lists of each length, each with the runs it makes: the cases differ by a
+// tenth where single runs differ by a third.
+struct ListLength {
+  int entries;
+  int64_t runs;
+};
+const ListLength kListLengths[] = {{1000, 60}, {5000, 20}};
+// A start with lists of 1000 entries asks about 2001 skins, as does a start
+// over 2000 skin files without lists.
+constexpr int kStartListEntries = 1000;
+constexpr int kStartSkins = 2 * kStartListEntries;
 constexpr int64_t kRunsAfterAStop = 20;
-// The list cases differ by a tenth where single runs differ by a third.
-constexpr int64_t kListRuns = 60;
 constexpr int32_t kColorMax = 200;
 constexpr int32_t kBrightnessMax = 100;
 
@@ -40,8 +48,8 @@ std::string SkinFileName(int i) {
 }
 
 // A player folder whose Skins\ holds count files, half of each kind.
-fs::path MakePlayerFolder(const fs::path& root, int count) {
-  const fs::path folder = root / ("skins" + std::to_string(count));
+fs::path MakePlayerFolder(const fs::path& root, const std::string& name, int count) {
+  const fs::path folder = root / (name + std::to_string(count));
   fs::create_directories(folder / "Plugins");
   fs::create_directories(folder / "Skins");
   for (int i = 0; i < count; ++i)
@@ -148,9 +156,9 @@ void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count)
 }
 
 // Every list names a different skin file of the folder at each entry.
-kaleidra::SelectionLists ManyEntries() {
+kaleidra::SelectionLists ManyEntries(int entries) {
   kaleidra::SelectionLists lists;
-  for (int i = 0; i < kListEntries; ++i) {
+  for (int i = 0; i < entries; ++i) {
     lists.skinNames.push_back(platform::FromUtf8(SkinFileName(i)));
     lists.colorIndices.push_back(i % (kColorMax + 1));
     lists.intensityIndices.push_back(i % (kBrightnessMax + 1));
@@ -177,9 +185,9 @@ struct Windows {
 // The lists load into fresh windows against the player's calls it cannot
 // avoid: one ReadSkinInfo per listed skin. Both follow the same untimed
 // renewal of the windows, which asks the player about every skin again.
-void AddListCases(std::vector<Case>& cases, const fs::path& folder) {
-  const std::string n = "/" + std::to_string(kListEntries);
-  auto lists = std::make_shared<kaleidra::SelectionLists>(ManyEntries());
+void AddListCases(std::vector<Case>& cases, const fs::path& folder, ListLength length) {
+  const std::string n = "/" + std::to_string(length.entries);
+  auto lists = std::make_shared<kaleidra::SelectionLists>(ManyEntries(length.entries));
   auto windows = std::make_shared<Windows>();
   auto setUp = [folder, lists, windows] {
     UseFolder(folder);
@@ -205,7 +213,7 @@ void AddListCases(std::vector<Case>& cases, const fs::path& folder) {
                        run();
                        renew();
                      },
-                     run, renew, tearDown, kListRuns});
+                     run, renew, tearDown, length.runs});
   };
   add("ListsLoad", [] { kaleidra::LoadSelectionLists(); });
   // Of the load, the reading of the file alone.
@@ -215,6 +223,37 @@ void AddListCases(std::vector<Case>& cases, const fs::path& folder) {
   });
   add("BareListedReadSkinInfo",
       [windows, lists] { ReadEachSkinInfo(windows->skins, lists->skinNames); });
+}
+
+// A whole start with lists against a start that asks the player about as many
+// skins without lists.
+void AddStartWithListsCases(std::vector<Case>& cases, const fs::path& withLists,
+                            const fs::path& withoutLists) {
+  auto plugin = std::make_shared<Plugin>();
+  auto start = [plugin] { plugin->Start(); };
+  auto stop = [plugin] { plugin->Stop(); };
+  cases.push_back({"StartupWithLists/" + std::to_string(kStartListEntries),
+                   [withLists, plugin] {
+                     UseFolder(withLists);
+                     kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(),
+                                                       ManyEntries(kStartListEntries));
+                     plugin->Start();
+                     plugin->Stop();
+                   },
+                   start,
+                   stop,
+                   {},
+                   kRunsAfterAStop});
+  cases.push_back({"StartupWithoutLists/" + std::to_string(kStartSkins),
+                   [withoutLists, plugin] {
+                     UseFolder(withoutLists);
+                     plugin->Start();
+                     plugin->Stop();
+                   },
+                   start,
+                   stop,
+                   {},
+                   kRunsAfterAStop});
 }
 
 // Every index of both strips to its colour, and every such colour back.
@@ -258,8 +297,12 @@ Workbench::Workbench() {
   std::random_device random;
   const fs::path root = fs::temp_directory_path() / ("kaleidra-bench-" + std::to_string(random()));
   root_ = root.string();
-  for (const int count : kSkinCounts) AddFolderCases(cases_, MakePlayerFolder(root, count), count);
-  AddListCases(cases_, MakePlayerFolder(root, kListEntries));
+  for (const int count : kSkinCounts)
+    AddFolderCases(cases_, MakePlayerFolder(root, "skins", count), count);
+  for (const ListLength length : kListLengths)
+    AddListCases(cases_, MakePlayerFolder(root, "lists", length.entries), length);
+  AddStartWithListsCases(cases_, MakePlayerFolder(root, "start-lists", kStartListEntries),
+                         MakePlayerFolder(root, "start-skins", kStartSkins));
   AddPaletteCases(cases_);
 }
 
@@ -297,8 +340,10 @@ bool PrintRatios(const Timings& timings) {
   constexpr double kSkinsGoal = 1.5;
   constexpr double kListsGoal = 1.2;
   bool met = true;
-  std::printf("\nratios (goals: at 1024 skins at most %.1f; lists load at most %.1f)\n", kSkinsGoal,
-              kListsGoal);
+  std::printf(
+      "\nratios (goals: at 1024 skins at most %.1f; lists load and start with lists at most "
+      "%.1f)\n",
+      kSkinsGoal, kListsGoal);
   for (const Pair& pair : pairs) {
     for (const int count : kSkinCounts) {
       const std::string n = "/" + std::to_string(count);
@@ -308,9 +353,15 @@ bool PrintRatios(const Timings& timings) {
             met;
     }
   }
-  const std::string n = "/" + std::to_string(kListEntries);
-  met = PrintRatio("lists load / bare ReadSkinInfo", std::to_string(kListEntries) + " entries",
-                   timings, "ListsLoad" + n, "BareListedReadSkinInfo" + n, kListsGoal) &&
+  for (const ListLength length : kListLengths) {
+    const std::string n = "/" + std::to_string(length.entries);
+    met = PrintRatio("lists load / bare ReadSkinInfo", std::to_string(length.entries) + " entries",
+                     timings, "ListsLoad" + n, "BareListedReadSkinInfo" + n, kListsGoal) &&
+          met;
+  }
+  met = PrintRatio("start with lists / without", std::to_string(kStartSkins + 1) + " skins asked",
+                   timings, "StartupWithLists/" + std::to_string(kStartListEntries),
+                   "StartupWithoutLists/" + std::to_string(kStartSkins), kListsGoal) &&
         met;
   return met;
 }

@@ -1,10 +1,13 @@
 #include "randomiser.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/skin_entry.h"
+#include "platform/ini_int.h"
 #include "platform/platform.h"
+#include "platform/profile_section.h"
 #include "platform/text.h"
 
 namespace msaver {
@@ -68,22 +71,44 @@ ChangeRequest BuildRequest(const SettingsView& s, bool colorGate, bool intensity
   return r;
 }
 
-int32_t ClampedCount(const std::u16string& path, const char16_t* section) {
-  const int32_t count = platform::ReadProfileInt(path, section, u"Count", 0);
-  return std::min(count, kMaxListCount);
-}
-
 std::u16string KeyWithNumber(const char16_t* stem, int32_t k) {
   return std::u16string(stem) + platform::ToDecimal(k);
 }
 
+// One list of the lists file as a pick reads it: a key read per key, as the
+// file is, or from one read of the section when its count is above
+// kListCountChecked, where a pick that looks at every entry would otherwise
+// read the file once per entry.
+class ListKeys {
+ public:
+  ListKeys(const char16_t* section, const char16_t* stem)
+      : path_(ListsFilePath()), keys_(path_), section_(section), stem_(stem) {
+    count_ = keys_.Int(section_, u"Count", 0);
+    if (count_ > kListCountChecked) {
+      whole_.emplace(path_, std::vector<std::u16string>{section_});
+      count_ = ListCount(*whole_, section_, stem_);
+    }
+  }
+  int32_t Count() const { return count_; }
+  std::u16string Text(int32_t k) const {
+    const std::u16string key = KeyWithNumber(stem_, k);
+    return whole_ ? whole_->Text(section_, key, u"") : keys_.Text(section_, key, u"");
+  }
+  int32_t Int(int32_t k) const { return platform::ParseIniInt(Text(k), 0); }
+
+ private:
+  std::u16string path_;
+  platform::ProfileKeys keys_;
+  const char16_t* section_;
+  const char16_t* stem_;
+  std::optional<platform::ProfileSections> whole_;
+  int32_t count_ = 0;
+};
+
 int32_t PickIndex(const char16_t* section, const char16_t* stem, int32_t maxIndex) {
-  const std::u16string path = ListsFilePath();
-  const int32_t count = ClampedCount(path, section);
-  if (count <= 0) return 0;
-  const int32_t k = RandomBelow(count) + 1;
-  const int32_t value = platform::ReadProfileInt(path, section, KeyWithNumber(stem, k), 0);
-  return std::clamp(value, 0, maxIndex);
+  const ListKeys list(section, stem);
+  if (list.Count() <= 0) return 0;
+  return std::clamp(list.Int(RandomBelow(list.Count()) + 1), 0, maxIndex);
 }
 
 }  // namespace
@@ -152,14 +177,13 @@ std::u16string PickAnySkin() {
 
 std::u16string PickMySkin(host::IAIMPSkinsService* skins) {
   const std::u16string current = CurrentSkinName(skins);
-  const std::u16string path = ListsFilePath();
-  const int32_t count = ClampedCount(path, u"Skins");
+  const ListKeys list(u"Skins", u"SkinName");
+  const int32_t count = list.Count();
   if (count <= 0) return {};
   // A listed name the player must not be handed stands for the built-in skin,
   // as it does once the lists have been loaded and saved again.
-  auto nameAt = [&path](int32_t k) {
-    std::u16string name =
-        platform::ReadProfileText(path, u"Skins", KeyWithNumber(u"SkinName", k), u"");
+  auto nameAt = [&list](int32_t k) {
+    std::u16string name = list.Text(k);
     return IsSkinFileName(name) ? name : std::u16string();
   };
   std::u16string candidate = nameAt(RandomBelow(count) + 1);

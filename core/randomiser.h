@@ -1,11 +1,13 @@
 // The randomiser: change requests, their builders, the draws and the picks.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "host/AIMPSDKAddons.h"
 
@@ -71,12 +73,21 @@ std::u16string CurrentSkinName(host::IAIMPSkinsService* skins);
 // the seed source.
 std::u16string PickAnySkin();
 
+// A list's "Count" up to this is taken as stored. A larger one is taken only
+// as far as the list's entries go in the file (HighestEntry), but never below
+// this: a list the plug-in saved, however long, comes back whole, and a
+// hand-edited count of 2147483647 costs no more than the file's length. The
+// lists load and every pick use the same count.
+constexpr int32_t kListCountChecked = 1000;
+// Keys is platform::ProfileKeys or platform::ProfileSections.
+template <class Keys>
+int32_t ListCount(const Keys& keys, std::u16string_view section, std::u16string_view stem) {
+  const int32_t stored = keys.Int(section, u"Count", 0);
+  if (stored <= kListCountChecked) return stored;
+  return std::min(stored, std::max(kListCountChecked, keys.HighestEntry(section, stem)));
+}
+
 // Draws from the user's lists as saved in the selection lists file.
-// Counts above kMaxListCount are taken as kMaxListCount, here and by the
-// lists load: a pick reads its keys one private-profile access each, so the
-// bound keeps an absurd count from stalling a pick that must look at every
-// entry.
-constexpr int32_t kMaxListCount = 1000;
 // When drawing keeps hitting the skin in use this many times, the pick falls
 // back to choosing among the listed names that differ from it, or returns the
 // skin in use when there is none.

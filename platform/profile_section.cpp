@@ -1,6 +1,7 @@
 #include "platform/profile_section.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -35,6 +36,21 @@ bool IsAscii(View s) {
   return std::all_of(s.begin(), s.end(), [](char16_t c) { return c < 0x80; });
 }
 
+// n of a name that is the folded stem followed by n >= 1 in decimal, as a key
+// read of that name would be asked for it; 0 otherwise.
+int32_t EntryNumber(View folded, View foldedStem) {
+  if (folded.size() <= foldedStem.size() || folded.substr(0, foldedStem.size()) != foldedStem)
+    return 0;
+  const View digits = folded.substr(foldedStem.size());
+  if (digits[0] == u'0' || digits.size() > 10) return 0;
+  int64_t n = 0;
+  for (const char16_t c : digits) {
+    if (c < u'0' || c > u'9') return 0;
+    n = n * 10 + (c - u'0');
+  }
+  return n > INT32_MAX ? 0 : static_cast<int32_t>(n);
+}
+
 }  // namespace
 
 ProfileKeys::ProfileKeys(std::u16string path) : path_(std::move(path)) {}
@@ -46,6 +62,10 @@ std::u16string ProfileKeys::Text(View section, View key, View fallback) const {
 
 int32_t ProfileKeys::Int(View section, View key, int32_t fallback) const {
   return ReadProfileInt(path_, std::u16string(section), std::u16string(key), fallback);
+}
+
+int32_t ProfileKeys::HighestEntry(View section, View stem) const {
+  return ProfileSections(path_, {std::u16string(section)}).HighestEntry(section, stem);
 }
 
 View ProfileSections::Store::Keep(View text, bool fold) {
@@ -70,9 +90,10 @@ ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string
   for (const Section& section : sections_) names.push_back(section.name);
   const std::vector<bool> read = ReadProfileSections(path, names, [&](size_t i, View entry) {
     Section& section = sections_[i];
-    if (!section.whole) return;
     const size_t eq = entry.find(u'=');
     const View name = TrimProfileText(entry.substr(0, eq));
+    if (!name.empty()) ++section.lines;
+    if (!section.whole) return;
     // Only a key read knows whether the system folds such a name into ours.
     if (!IsAscii(name)) {
       section.whole = false;
@@ -114,6 +135,19 @@ std::u16string ProfileSections::Text(View section, View key, View fallback) cons
 
 int32_t ProfileSections::Int(View section, View key, int32_t fallback) const {
   return ParseIniInt(Text(section, key, u""), fallback);
+}
+
+int32_t ProfileSections::HighestEntry(View section, View stem) const {
+  const auto named = std::find_if(sections_.begin(), sections_.end(),
+                                  [&](const Section& s) { return s.name == section; });
+  if (named == sections_.end()) return keys_.HighestEntry(section, stem);
+  if (!named->whole) return named->lines;
+  std::u16string foldedStem;
+  Folded(stem, foldedStem);
+  int32_t highest = 0;
+  for (const auto& [name, value] : named->values)
+    highest = std::max(highest, EntryNumber(name, foldedStem));
+  return std::min(highest, named->lines);
 }
 
 }  // namespace platform

@@ -20,6 +20,8 @@ class ProfileKeys {
   std::u16string Text(std::u16string_view section, std::u16string_view key,
                       std::u16string_view fallback) const;
   int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
+  // As ProfileSections::HighestEntry, from one read of the section.
+  int32_t HighestEntry(std::u16string_view section, std::u16string_view stem) const;
 
  private:
   std::u16string path_;
@@ -40,6 +42,12 @@ class ProfileSections {
   std::u16string Text(std::u16string_view section, std::u16string_view key,
                       std::u16string_view fallback) const;
   int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
+  // The highest n for which the section has a key named stem followed by n in
+  // decimal, but at most the number of the section's lines with a name: so a
+  // list with entries 1..n gives n, and whatever it gives costs no more to
+  // go through than the section's length. Where the keys are read on their
+  // own, the number of lines.
+  int32_t HighestEntry(std::u16string_view section, std::u16string_view stem) const;
 
  private:
   struct Value {
@@ -51,6 +59,7 @@ class ProfileSections {
   struct Section {
     std::u16string name;
     bool whole = true;  // false: every key is read on its own
+    int32_t lines = 0;  // with a name
     std::unordered_map<std::u16string_view, Value> values;
   };
   // Texts kept in blocks that never move, so views of them stay valid.

@@ -40,7 +40,7 @@ class EntryKeys {
 // platform::ProfileKeys, which give the same values.
 template <class Keys>
 int32_t StoredCount(const Keys& keys, const Section& section) {
-  return std::min(keys.Int(section.name, u"Count", 0), msaver::kMaxListCount);
+  return msaver::ListCount(keys, section.name, section.stem);
 }
 
 template <class Keys>

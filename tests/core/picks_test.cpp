@@ -117,6 +117,26 @@ TEST_F(Picks, AbsurdCountEndsQuickly) {
   skins.currentSkin = u"cur.acs2";
   EXPECT_EQ(msaver::PickMySkin(&skins), u"");  // a drawn key that is missing
   EXPECT_LE(msaver::PickMyColor(), 9);
+  // An entry numbered as high as the count does not lift the bound.
+  folder.Write(kLists,
+               "[Skins]\r\nCount=2147483647\r\nSkinName1=cur.acs2\r\n"
+               "SkinName2147483647=cur.acs2\r\n");
+  EXPECT_EQ(msaver::PickMySkin(&skins), u"");
+}
+
+// Entries from 1001 on, as the plug-in saves lists of any length.
+TEST_F(Picks, LongListsAreDrawnWhole) {
+  std::string text = "[Colors]\r\nCount=3000\r\n";
+  for (int k = 1; k <= 3000; ++k)
+    text += "ColorID" + std::to_string(k) + (k <= 1000 ? "=1\r\n" : "=2\r\n");
+  // Only one name differs from the skin in use, far beyond the thousandth.
+  text += "[Skins]\r\nCount=3000\r\n";
+  for (int k = 1; k <= 3000; ++k)
+    text += "SkinName" + std::to_string(k) + (k == 2999 ? "=other.acs3\r\n" : "=cur.acs2\r\n");
+  folder.Write(kLists, text);
+  skins.currentSkin = u"cur.acs2";
+  EXPECT_EQ(Draw(msaver::PickMyColor, 60), (std::set<int32_t>{1, 2}));
+  EXPECT_EQ(Skins(3), (std::set<std::u16string>{u"other.acs3"}));
 }
 
 TEST_F(Picks, IndicesAreClamped) {

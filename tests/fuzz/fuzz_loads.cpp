@@ -1,6 +1,7 @@
 // libFuzzer target: the integer reader, the private-profile stand-in and the
 // two file loads on the headless build. The first input byte picks the part;
 // the rest is its input.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -95,7 +96,8 @@ void FuzzSettingsLoad(const uint8_t* data, size_t size) {
 void FuzzListsLoad(const uint8_t* data, size_t size) {
   Folder().Write(kLists, std::string(reinterpret_cast<const char*>(data), size));
   const kaleidra::SelectionLists lists = kaleidra::ReadSelectionListsFile(Folder().Path(kLists));
-  const auto bound = static_cast<size_t>(msaver::kMaxListCount);
+  // A count above the floor goes no further than the lines of its section.
+  const size_t bound = std::max(static_cast<size_t>(msaver::kListCountChecked), size);
   Require(lists.skinNames.size() <= bound && lists.colorIndices.size() <= bound &&
           lists.intensityIndices.size() <= bound);
   for (int32_t i : lists.colorIndices) Require(i >= 0 && i <= 200);

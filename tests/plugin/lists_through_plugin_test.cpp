@@ -1,6 +1,10 @@
 // The user's lists from the file into the windows at start and back at stop.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
+#include "core/randomiser.h"
 #include "core/skin_entry.h"
 #include "platform/platform.h"
 #include "platform/text.h"
@@ -120,11 +124,91 @@ TEST_F(ListsThroughPlugin, FailedWritesAreShownAndTheStopCompletes) {
   EXPECT_EQ(boxes.calls[1].flags, platform::kMbIconError);
 }
 
+// Lists far longer than a hand-edited count is taken at: the tail entries
+// (from 1000 on) differ from the head ones, so a list cut anywhere shows.
+TEST_F(ListsThroughPlugin, LongListsMadeInTheWindowsComeBackWholeAfterTwoRestarts) {
+  constexpr int kEntries = 5000;
+  constexpr int kHead = 1000;
+  for (int i = 0; i < 10; ++i) {
+    const std::string name = "s" + std::to_string(i) + ".acs2";
+    core.skins.skins[platform::FromUtf8(name)] = {u"", u"", u"", nullptr};
+    folder.Write("Skins/" + name, "");
+  }
+  auto skinAt = [&](int k) {
+    return u"s" + platform::ToDecimal(k % 5 + (k < kHead ? 0 : 5)) + u".acs2";
+  };
+  Start();
+  auto& skinForm = *kaleidra::SkinListForm;
+  auto rowOf = [&](const std::u16string& name) {
+    for (int row = 0; row < skinForm.SkinList->Count(); ++row)
+      if (skinForm.SkinList->Entry(row) && skinForm.SkinList->Entry(row)->FileName == name)
+        return row;
+    return -1;
+  };
+  // A palette list's entries at k: colours whose strip index maps back to
+  // them (others move to a neighbour's colour), indices up to split in the
+  // head and above it in the tail.
+  struct Palette {
+    kaleidra::TPaletteListForm* form;
+    int32_t split;
+    std::vector<uint32_t> head, tail;
+    std::vector<std::u16string> added;
+  };
+  Palette palettes[] = {{kaleidra::ColorListForm.get(), 100, {}, {}, {}},
+                        {kaleidra::IntensityListForm.get(), 50, {}, {}, {}}};
+  for (Palette& p : palettes)
+    for (int32_t index = 0; index <= 2 * p.split; ++index)
+      if (p.form->GetIndexFromColor(p.form->ColorFromIndex(index)) == index)
+        (index <= p.split ? p.head : p.tail).push_back(p.form->ColorFromIndex(index));
+  std::vector<std::u16string> skinNames;
+  for (int k = 0; k < kEntries; ++k) {
+    skinForm.SkinList->ClickItem(rowOf(skinAt(k)));
+    skinForm.AddBtnClick();
+    skinNames.push_back(skinAt(k));
+    for (Palette& p : palettes) {
+      const auto& colors = k < kHead ? p.head : p.tail;
+      ASSERT_FALSE(colors.empty());
+      p.form->ColorChooserChangeColor(colors[static_cast<size_t>(k) % colors.size()]);
+      p.form->AddBtnClick();
+      p.added.push_back(p.form->List->ItemText(k));
+    }
+  }
+  auto texts = [](const toolkit::ListBox& list) {
+    std::vector<std::u16string> all;
+    for (int i = 0; i < list.Count(); ++i) all.push_back(list.ItemText(i));
+    return all;
+  };
+  for (int restart = 1; restart <= 2; ++restart) {
+    SCOPED_TRACE(restart);
+    ASSERT_EQ(plugin->Finalize(), 0);
+    Start();
+    const auto& selected = *kaleidra::SkinListForm->SelSkinList;
+    std::vector<std::u16string> names;
+    for (int i = 0; i < selected.Count(); ++i)
+      names.push_back(selected.Entry(i) ? selected.Entry(i)->FileName : u"<refused>");
+    EXPECT_EQ(names, skinNames);
+    EXPECT_EQ(texts(*kaleidra::ColorListForm->ColorsList), palettes[0].added);
+    EXPECT_EQ(texts(*kaleidra::IntensityListForm->IntensitiesList), palettes[1].added);
+  }
+  // Only the tail holds s5..s9, colour indices above 100 and levels above 50.
+  msaver::SetSeedSource([seed = 5u]() mutable { return seed += 0x9E3779B9u; });
+  core.skins.currentSkin = u"s0.acs2";
+  bool tailSkin = false, tailColor = false, tailLevel = false;
+  for (int draw = 0; draw < 40; ++draw) {
+    tailSkin = tailSkin || msaver::PickMySkin(&core.skins) >= u"s5";
+    tailColor = tailColor || msaver::PickMyColor() > 100;
+    tailLevel = tailLevel || msaver::PickMyIntensity() > 50;
+  }
+  msaver::SetSeedSource(nullptr);
+  EXPECT_TRUE(tailSkin && tailColor && tailLevel) << tailSkin << tailColor << tailLevel;
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
 TEST_F(ListsThroughPlugin, AbsurdCountWithRefusedBuiltInSkinWarnsOnce) {
   core.skins.refused.insert(u"");
   folder.Write(kLists, "[Skins]\r\nCount=2147483647\r\n");
   Start();
-  EXPECT_EQ(kaleidra::SkinListForm->SelSkinList->Count(), msaver::kMaxListCount);
+  EXPECT_EQ(kaleidra::SkinListForm->SelSkinList->Count(), msaver::kListCountChecked);
   // One box from the skin list's own built-in row, one from the whole load.
   EXPECT_EQ(boxes.calls.size(), 2u);
   EXPECT_LE(core.skins.infoRequests.size(), 3u);

@@ -102,9 +102,42 @@ TEST_F(ListsFile, ReadCases) {
   }
 }
 
-TEST_F(ListsFile, AbsurdCountIsBounded) {
+// "[Colors]" with the count and the entries ColorID<first>..ColorID<last>
+// (names as spelt by stem), each of value 7.
+std::string ColorsSection(const std::string& count, int first, int last,
+                          const std::string& stem = "ColorID") {
+  std::string text = "[Colors]\r\nCount=" + count + "\r\n";
+  for (int k = first; k <= last; ++k) text += stem + std::to_string(k) + "=7\r\n";
+  return text;
+}
+
+TEST_F(ListsFile, CountsAboveAThousandGoAsFarAsTheEntries) {
+  const struct {
+    const char* what;
+    std::string text;
+    size_t expected;
+  } cases[] = {
+      {"a list the plug-in saved", ColorsSection("5000", 1, 5000), 5000},
+      {"names in another letter case", ColorsSection("1500", 1, 1500, "colorid"), 1500},
+      {"a count beyond the entries", ColorsSection("3000", 1, 1500), 1500},
+      {"a count below the entries", ColorsSection("1200", 1, 1500), 1200},
+      {"absurd over two entries", ColorsSection("2147483647", 1, 2), 1000},
+      {"absurd over entry 2147483647",
+       ColorsSection("2147483647", 1, 2) + "ColorID2147483647=7\r\n", 1000},
+      {"entry numbers with leading zeros", ColorsSection("1500", 1, 1500, "ColorID0"), 1000},
+      {"entries of another stem", ColorsSection("1500", 1, 1500, "SkinName"), 1000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto lists = Read(c.text);
+    ASSERT_EQ(lists.colorIndices.size(), c.expected);
+    EXPECT_EQ(kaleidra::ReadSelectionListsFileKeyByKey(Path()).colorIndices, lists.colorIndices);
+  }
+}
+
+TEST_F(ListsFile, AbsurdCountReadsMissingEntriesAsZero) {
   const auto lists = Read("[Colors]\r\nCount=2147483647\r\nColorID1=3\r\nColorID2=4\r\n");
-  ASSERT_EQ(lists.colorIndices.size(), static_cast<size_t>(msaver::kMaxListCount));
+  ASSERT_EQ(lists.colorIndices.size(), static_cast<size_t>(msaver::kListCountChecked));
   EXPECT_EQ(lists.colorIndices[0], 3);
   EXPECT_EQ(lists.colorIndices[1], 4);
   EXPECT_EQ(lists.colorIndices[2], 0);
