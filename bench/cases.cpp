@@ -112,15 +112,15 @@ void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count)
   cases.push_back({"MenuCommand" + n,
                    use,
                    [skins] {
-                     msaver::ApplyChangeRequest(skins.get(),
-                                                msaver::BuildMenuRequest(msaver::SettingsView{}));
+                     kaleidra::ApplyChangeRequest(
+                         skins.get(), kaleidra::BuildMenuRequest(kaleidra::SettingsView{}));
                    },
                    {},
                    {}});
   cases.push_back({"BareEnumeration" + n,
                    use,
                    [] {
-                     const std::u16string folder = msaver::SkinsFolder();
+                     const std::u16string folder = kaleidra::SkinsFolder();
                      int64_t found = 0;
                      for (const char16_t* mask : {u"*.acs3", u"*.acs2"})
                        platform::ForEachMatch(folder, mask, [&](const std::u16string&) {
@@ -144,7 +144,7 @@ void AddFolderCases(std::vector<Case>& cases, const fs::path& folder, int count)
   cases.push_back({"BareReadSkinInfo" + n,
                    [folder, names] {
                      UseFolder(folder);
-                     *names = SkinNames(msaver::SkinsFolder());
+                     *names = SkinNames(kaleidra::SkinsFolder());
                    },
                    [skins, names] { ReadEachSkinInfo(*skins, *names); },
                    [plugin] {
@@ -173,7 +173,7 @@ struct Windows {
 
   void Create() {
     skins.AddRef();
-    msaver::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
+    kaleidra::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
     kaleidra::CreateWindows();
   }
   void Destroy() {
@@ -191,7 +191,7 @@ void AddListCases(std::vector<Case>& cases, const fs::path& folder, ListLength l
   auto windows = std::make_shared<Windows>();
   auto setUp = [folder, lists, windows] {
     UseFolder(folder);
-    kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists);
+    kaleidra::WriteSelectionListsFile(kaleidra::ListsFilePath(), *lists);
     windows->Create();
   };
   auto renew = [windows] {
@@ -199,11 +199,12 @@ void AddListCases(std::vector<Case>& cases, const fs::path& folder, ListLength l
     windows->Create();
   };
   auto tearDown = [windows] { windows->Destroy(); };
-  cases.push_back({"ListsSave" + n,
-                   [folder] { UseFolder(folder); },
-                   [lists] { kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(), *lists); },
-                   {},
-                   {}});
+  cases.push_back(
+      {"ListsSave" + n,
+       [folder] { UseFolder(folder); },
+       [lists] { kaleidra::WriteSelectionListsFile(kaleidra::ListsFilePath(), *lists); },
+       {},
+       {}});
   // Each case runs once untimed first: the first run after the set-up pays
   // for caches the set-up left cold, which the runs of the other case do not.
   auto add = [&](const char* name, std::function<void()> run) {
@@ -219,7 +220,7 @@ void AddListCases(std::vector<Case>& cases, const fs::path& folder, ListLength l
   // Of the load, the reading of the file alone.
   add("ListsFileRead", [] {
     gSink = static_cast<int64_t>(
-        kaleidra::ReadSelectionListsFile(msaver::ListsFilePath()).skinNames.size());
+        kaleidra::ReadSelectionListsFile(kaleidra::ListsFilePath()).skinNames.size());
   });
   add("BareListedReadSkinInfo",
       [windows, lists] { ReadEachSkinInfo(windows->skins, lists->skinNames); });
@@ -235,7 +236,7 @@ void AddStartWithListsCases(std::vector<Case>& cases, const fs::path& withLists,
   cases.push_back({"StartupWithLists/" + std::to_string(kStartListEntries),
                    [withLists, plugin] {
                      UseFolder(withLists);
-                     kaleidra::WriteSelectionListsFile(msaver::ListsFilePath(),
+                     kaleidra::WriteSelectionListsFile(kaleidra::ListsFilePath(),
                                                        ManyEntries(kStartListEntries));
                      plugin->Start();
                      plugin->Stop();

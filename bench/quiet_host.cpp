@@ -39,7 +39,7 @@ host::HRESULT HOST_STDCALL QuietSkins::ReadSkinInfo(const char16_t* name, int32_
   if (!info || !name || nameLength < 0) return -1;
   if (nameLength > 0) {
     std::ifstream in(
-        NativePath(msaver::SkinsFolder() + std::u16string(name, static_cast<size_t>(nameLength))),
+        NativePath(kaleidra::SkinsFolder() + std::u16string(name, static_cast<size_t>(nameLength))),
         std::ios::binary);
     char bytes[kSkinFileBytes];
     if (!in.read(bytes, sizeof bytes) && in.gcount() == 0) return -1;

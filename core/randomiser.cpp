@@ -10,7 +10,7 @@
 #include "platform/profile_section.h"
 #include "platform/text.h"
 
-namespace msaver {
+namespace kaleidra {
 
 host::HostRef<host::IAIMPSkinsService> SkinsService;
 host::HostRef<host::IAIMPMenuService> MenuService;
@@ -230,4 +230,4 @@ void ApplyChangeRequest(host::IAIMPSkinsService* skins, const ChangeRequest& req
   skins->ApplySkin(skin.c_str(), hue, intensity);
 }
 
-}  // namespace msaver
+}  // namespace kaleidra

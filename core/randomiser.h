@@ -11,7 +11,7 @@
 
 #include "host/AIMPSDKAddons.h"
 
-namespace msaver {
+namespace kaleidra {
 
 // The player's services, held from Initialize until the library is unloaded.
 extern host::HostRef<host::IAIMPSkinsService> SkinsService;
@@ -100,4 +100,4 @@ std::u16string SettingsFilePath();
 std::u16string ListsFilePath();
 std::u16string SkinsFolder();
 
-}  // namespace msaver
+}  // namespace kaleidra

@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/text.h"
 
-namespace msaver {
+namespace kaleidra {
 
 namespace {
 
@@ -103,4 +103,4 @@ void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* m
   items.Append(kSkinItemText, std::move(entry));
 }
 
-}  // namespace msaver
+}  // namespace kaleidra

@@ -10,7 +10,7 @@
 
 #include "host/AIMPSDKAddons.h"
 
-namespace msaver {
+namespace kaleidra {
 
 // The capacity the service is told for each text, the NUL included: a text
 // holds at most kSkinTextCapacity - 1 characters.
@@ -87,4 +87,4 @@ using SkinEntryCache = std::unordered_map<std::u16string, SkinEntryRef>;
 // reported once.
 void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made = nullptr);
 
-}  // namespace msaver
+}  // namespace kaleidra

@@ -110,7 +110,8 @@ host::HRESULT HOST_STDCALL TAIMPKaleidra::Initialize(host::IAIMPCoreUnit* coreUn
     RegisterMenuCommand(coreUnit);
     CreateWindows();
     LoadSettings();
-    msaver::ApplyChangeRequest(SkinsService.Get(), msaver::BuildStartupRequest(CurrentSettings()));
+    kaleidra::ApplyChangeRequest(SkinsService.Get(),
+                                 kaleidra::BuildStartupRequest(CurrentSettings()));
     PluginActive = true;
     return 0;
   } catch (...) {
@@ -172,7 +173,7 @@ void HOST_STDCALL MenuCommandClick(int32_t, int32_t) {
   try {
     // A player may still deliver a command it had queued before the stop.
     if (!PluginActive || !SkinsService) return;
-    msaver::ApplyChangeRequest(SkinsService.Get(), msaver::BuildMenuRequest(CurrentSettings()));
+    kaleidra::ApplyChangeRequest(SkinsService.Get(), kaleidra::BuildMenuRequest(CurrentSettings()));
   } catch (...) {
   }
 }

@@ -10,9 +10,6 @@
 
 namespace kaleidra {
 
-using msaver::MenuService;
-using msaver::PluginActive;
-using msaver::SkinsService;
 extern int32_t MenuItemHandle;
 
 class TAIMPKaleidra final : public host::IAIMPAddonPlugin {

@@ -38,13 +38,13 @@ void SaveSelectionLists() {
   SelectionLists lists;
   const TSkinListBox& skins = *SkinListForm->SelSkinList;
   for (int i = 0; i < skins.Count(); ++i) {
-    const msaver::SkinEntryRef& entry = skins.Entry(i);
+    const kaleidra::SkinEntryRef& entry = skins.Entry(i);
     lists.skinNames.push_back(entry ? entry->FileName : u"");
   }
   SkinListForm->ReleaseSelectionEntries();
   lists.colorIndices = IndicesOf(*ColorListForm->ColorsList, *ColorListForm);
   lists.intensityIndices = IndicesOf(*IntensityListForm->IntensitiesList, *IntensityListForm);
-  WriteSelectionListsFile(msaver::ListsFilePath(), lists);
+  WriteSelectionListsFile(kaleidra::ListsFilePath(), lists);
 }
 
 void ClearFlagsOfEmptyLists() {
@@ -131,11 +131,11 @@ void CreateWindows() {
 }
 
 void LoadSelectionLists() {
-  const SelectionLists lists = ReadSelectionListsFile(msaver::ListsFilePath());
-  msaver::SkinEntryCache entries;
+  const SelectionLists lists = ReadSelectionListsFile(kaleidra::ListsFilePath());
+  kaleidra::SkinEntryCache entries;
   entries.reserve(lists.skinNames.size());
   for (const std::u16string& name : lists.skinNames)
-    msaver::AddSkinItem(*SkinListForm->SelSkinList, name, &entries);
+    kaleidra::AddSkinItem(*SkinListForm->SelSkinList, name, &entries);
   AppendColors(*ColorListForm->ColorsList, *ColorListForm, lists.colorIndices);
   AppendColors(*IntensityListForm->IntensitiesList, *IntensityListForm, lists.intensityIndices);
 }
@@ -145,8 +145,8 @@ void LoadSettings() {
   LoadSelectionLists();
 }
 
-msaver::SettingsView CurrentSettings() {
-  return SettingsForm ? SettingsForm->View() : msaver::SettingsView{};
+kaleidra::SettingsView CurrentSettings() {
+  return SettingsForm ? SettingsForm->View() : kaleidra::SettingsView{};
 }
 
 void ShowSettingsWindow() {
@@ -179,8 +179,8 @@ void SaveAndDestroyWindows(std::vector<WriteError>& failures) {
   });
   if (!SettingsForm || !SkinListForm || !ColorListForm || !IntensityListForm) return;
   ClearFlagsOfEmptyLists();
-  SaveFile(failures, &msaver::SettingsFilePath, [] { SaveSettingsFile(*SettingsForm); });
-  SaveFile(failures, &msaver::ListsFilePath, [] { SaveSelectionLists(); });
+  SaveFile(failures, &kaleidra::SettingsFilePath, [] { SaveSettingsFile(*SettingsForm); });
+  SaveFile(failures, &kaleidra::ListsFilePath, [] { SaveSelectionLists(); });
 }
 
 void ReportWriteFailures(const std::vector<WriteError>& failures) {

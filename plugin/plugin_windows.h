@@ -14,7 +14,7 @@ void LoadSettings();
 // The last step of LoadSettings: the lists file into the three selection
 // windows, whose lists are empty.
 void LoadSelectionLists();
-msaver::SettingsView CurrentSettings();
+kaleidra::SettingsView CurrentSettings();
 void ShowSettingsWindow();
 // Finalize's work before the menu command is removed: flags, files, windows.
 // The windows are destroyed whatever the saves throw. Each file that could not

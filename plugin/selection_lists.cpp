@@ -40,7 +40,7 @@ class EntryKeys {
 // platform::ProfileKeys, which give the same values.
 template <class Keys>
 int32_t StoredCount(const Keys& keys, const Section& section) {
-  return msaver::ListCount(keys, section.name, section.stem);
+  return kaleidra::ListCount(keys, section.name, section.stem);
 }
 
 template <class Keys>

@@ -15,7 +15,7 @@ struct SelectionLists {
 };
 
 // Reads the file at path, each section in one read. Counts are taken as
-// msaver::ListCount gives them; a missing entry key reads as its default;
+// kaleidra::ListCount gives them; a missing entry key reads as its default;
 // indices are brought into range.
 SelectionLists ReadSelectionListsFile(const std::u16string& path);
 // The same with one private-profile read per key: what the one-section reads

@@ -87,7 +87,7 @@ class SettingsReader {
   bool Bool(Key key) const { return Int(key) != 0; }
 
  private:
-  std::u16string path_ = msaver::SettingsFilePath();
+  std::u16string path_ = kaleidra::SettingsFilePath();
 };
 
 }  // namespace
@@ -125,7 +125,7 @@ void LoadSettingsFile(TSettingsForm& form) {
 }
 
 void SaveSettingsFile(const TSettingsForm& form) {
-  const std::u16string path = msaver::SettingsFilePath();
+  const std::u16string path = kaleidra::SettingsFilePath();
   for (const KeySpec& key : kKeys) {
     if (!platform::WriteProfileText(path, key.section, key.name,
                                     platform::ToDecimal(key.stored(form))))

@@ -12,14 +12,14 @@
 
 namespace {
 
-using msaver::ChangeRequest;
-using msaver::SettingsView;
+using kaleidra::ChangeRequest;
+using kaleidra::SettingsView;
 
 struct SeedSequence {
   explicit SeedSequence(uint32_t start = 1) : next(start) {
-    msaver::SetSeedSource([this] { return next += 0x9E3779B9u; });
+    kaleidra::SetSeedSource([this] { return next += 0x9E3779B9u; });
   }
-  ~SeedSequence() { msaver::SetSeedSource(nullptr); }
+  ~SeedSequence() { kaleidra::SetSeedSource(nullptr); }
   uint32_t next;
 };
 
@@ -67,9 +67,9 @@ TEST(Builders, SlotRuleAndGates) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(Slots(msaver::BuildMenuRequest(c.state)), c.menu);
-    EXPECT_EQ(Slots(msaver::BuildStartupRequest(c.state)), c.startup);
-    EXPECT_EQ(Slots(msaver::BuildTimerRequest(c.state)), c.timer);
+    EXPECT_EQ(Slots(kaleidra::BuildMenuRequest(c.state)), c.menu);
+    EXPECT_EQ(Slots(kaleidra::BuildStartupRequest(c.state)), c.startup);
+    EXPECT_EQ(Slots(kaleidra::BuildTimerRequest(c.state)), c.timer);
   }
 }
 
@@ -84,7 +84,7 @@ class Apply : public ::testing::Test {
     ChangeRequest r;
     r.slots = std::move(slots);
     const size_t before = skins.applied.size();
-    msaver::ApplyChangeRequest(&skins, r);
+    kaleidra::ApplyChangeRequest(&skins, r);
     EXPECT_EQ(skins.applied.size(), before + 1) << "exactly one ApplySkin per request";
     return skins.applied.back();
   }
@@ -139,34 +139,34 @@ TEST(RandomBelow, WholeRangesAreInclusive) {
   SeedSequence seeds;
   std::set<int32_t> hues, intensities;
   for (int i = 0; i < 20000; ++i) {
-    hues.insert(msaver::RandomBelow(256));
-    intensities.insert(msaver::RandomBelow(101));
+    hues.insert(kaleidra::RandomBelow(256));
+    intensities.insert(kaleidra::RandomBelow(101));
   }
   EXPECT_EQ(hues.size(), 256u);
   EXPECT_EQ(*hues.begin(), 0);
   EXPECT_EQ(*hues.rbegin(), 255);
   EXPECT_EQ(intensities.size(), 101u);
   EXPECT_EQ(*intensities.rbegin(), 100);
-  EXPECT_EQ(msaver::RandomBelow(1), 0);
-  EXPECT_EQ(msaver::RandomBelow(0), 0);
-  EXPECT_EQ(msaver::RandomBelow(-5), 0);
+  EXPECT_EQ(kaleidra::RandomBelow(1), 0);
+  EXPECT_EQ(kaleidra::RandomBelow(0), 0);
+  EXPECT_EQ(kaleidra::RandomBelow(-5), 0);
 }
 
 TEST(RandomBelow, ReseedsBeforeEveryDraw) {
-  msaver::SetSeedSource([] { return 12345u; });
-  const int32_t first = msaver::RandomBelow(1000);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(msaver::RandomBelow(1000), first);
-  msaver::SetSeedSource(nullptr);
+  kaleidra::SetSeedSource([] { return 12345u; });
+  const int32_t first = kaleidra::RandomBelow(1000);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(kaleidra::RandomBelow(1000), first);
+  kaleidra::SetSeedSource(nullptr);
 }
 
 TEST(PickAnySkin, EmptyOneFileAndMixedFolders) {
   SeedSequence seeds;
   fixture::PlayerFolder folder;
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(msaver::PickAnySkin(), u"");
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(kaleidra::PickAnySkin(), u"");
 
   folder.Write("Skins\\one.acs3", "");
   int builtIn = 0;
-  for (int i = 0; i < 2000; ++i) builtIn += msaver::PickAnySkin().empty();
+  for (int i = 0; i < 2000; ++i) builtIn += kaleidra::PickAnySkin().empty();
   EXPECT_GT(builtIn, 800);
   EXPECT_LT(builtIn, 1200);
 
@@ -179,7 +179,7 @@ TEST(PickAnySkin, EmptyOneFileAndMixedFolders) {
   folder.Write("Skins\\drive:stream.acs3", "");
 #endif
   std::set<std::u16string> seen;
-  for (int i = 0; i < 2000; ++i) seen.insert(msaver::PickAnySkin());
+  for (int i = 0; i < 2000; ++i) seen.insert(kaleidra::PickAnySkin());
   EXPECT_EQ(seen, (std::set<std::u16string>{u"", u"one.acs3", u"two.acs2", u"three.ACS2",
                                             u"folder.acs2"}));
 }
@@ -193,7 +193,7 @@ TEST(PickAnySkin, EveryFileOfAHugeFolderIsDrawn) {
     folder.Write("Skins\\s" + std::to_string(i) + (i % 2 ? ".acs2" : ".acs3"), "");
   std::map<std::u16string, int> position{{u"", 0}};  // in the order of the search
   for (const char16_t* mask : {u"*.acs3", u"*.acs2"})
-    platform::ForEachMatch(msaver::SkinsFolder(), mask, [&](const std::u16string& name) {
+    platform::ForEachMatch(kaleidra::SkinsFolder(), mask, [&](const std::u16string& name) {
       position.emplace(name, static_cast<int>(position.size()));
       return true;
     });
@@ -204,7 +204,7 @@ TEST(PickAnySkin, EveryFileOfAHugeFolderIsDrawn) {
   int late = 0;
   std::set<std::u16string> drawn;
   for (int i = 0; i < kDraws; ++i) {
-    const std::u16string name = msaver::PickAnySkin();
+    const std::u16string name = kaleidra::PickAnySkin();
     ASSERT_EQ(position.count(name), 1u) << platform::ToUtf8(name);
     late += position[name] > 1024;
     drawn.insert(name);

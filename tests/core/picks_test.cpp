@@ -13,13 +13,13 @@ const char* kLists = "Plugins\\orvo_aimp_kaleidrap.ini";
 class Picks : public ::testing::Test {
  protected:
   Picks() {
-    msaver::SetSeedSource([this] { return seed += 0x9E3779B9u; });
+    kaleidra::SetSeedSource([this] { return seed += 0x9E3779B9u; });
   }
-  ~Picks() override { msaver::SetSeedSource(nullptr); }
+  ~Picks() override { kaleidra::SetSeedSource(nullptr); }
 
   std::set<std::u16string> Skins(int draws = 300) {
     std::set<std::u16string> seen;
-    for (int i = 0; i < draws; ++i) seen.insert(msaver::PickMySkin(&skins));
+    for (int i = 0; i < draws; ++i) seen.insert(kaleidra::PickMySkin(&skins));
     return seen;
   }
   std::set<int32_t> Draw(int32_t (*pick)(), int draws = 300) {
@@ -50,9 +50,9 @@ TEST_F(Picks, NoListGivesBuiltInSkinAndZeroes) {
       folder.Remove(kLists);
     else
       folder.Write(kLists, text);
-    EXPECT_EQ(msaver::PickMySkin(&skins), u"");
-    EXPECT_EQ(msaver::PickMyColor(), 0);
-    EXPECT_EQ(msaver::PickMyIntensity(), 0);
+    EXPECT_EQ(kaleidra::PickMySkin(&skins), u"");
+    EXPECT_EQ(kaleidra::PickMyColor(), 0);
+    EXPECT_EQ(kaleidra::PickMyIntensity(), 0);
   }
 }
 
@@ -115,13 +115,13 @@ TEST_F(Picks, AbsurdCountEndsQuickly) {
                "[Skins]\r\nCount=2147483647\r\nSkinName1=cur.acs2\r\n"
                "[Colors]\r\nCount=2147483647\r\nColorID1=9\r\n");
   skins.currentSkin = u"cur.acs2";
-  EXPECT_EQ(msaver::PickMySkin(&skins), u"");  // a drawn key that is missing
-  EXPECT_LE(msaver::PickMyColor(), 9);
+  EXPECT_EQ(kaleidra::PickMySkin(&skins), u"");  // a drawn key that is missing
+  EXPECT_LE(kaleidra::PickMyColor(), 9);
   // An entry numbered as high as the count does not lift the bound.
   folder.Write(kLists,
                "[Skins]\r\nCount=2147483647\r\nSkinName1=cur.acs2\r\n"
                "SkinName2147483647=cur.acs2\r\n");
-  EXPECT_EQ(msaver::PickMySkin(&skins), u"");
+  EXPECT_EQ(kaleidra::PickMySkin(&skins), u"");
 }
 
 // Entries from 1001 on, as the plug-in saves lists of any length.
@@ -135,7 +135,7 @@ TEST_F(Picks, LongListsAreDrawnWhole) {
     text += "SkinName" + std::to_string(k) + (k == 2999 ? "=other.acs3\r\n" : "=cur.acs2\r\n");
   folder.Write(kLists, text);
   skins.currentSkin = u"cur.acs2";
-  EXPECT_EQ(Draw(msaver::PickMyColor, 60), (std::set<int32_t>{1, 2}));
+  EXPECT_EQ(Draw(kaleidra::PickMyColor, 60), (std::set<int32_t>{1, 2}));
   EXPECT_EQ(Skins(3), (std::set<std::u16string>{u"other.acs3"}));
 }
 
@@ -143,13 +143,13 @@ TEST_F(Picks, IndicesAreClamped) {
   folder.Write(kLists,
                "[Colors]\r\nCount=2\r\nColorID1=300\r\nColorID2=-3\r\n"
                "[Intensities]\r\nCount=2\r\nIntensityID1=150\r\nIntensityID2=-1\r\n");
-  EXPECT_EQ(Draw(msaver::PickMyColor), (std::set<int32_t>{0, 200}));
-  EXPECT_EQ(Draw(msaver::PickMyIntensity), (std::set<int32_t>{0, 100}));
+  EXPECT_EQ(Draw(kaleidra::PickMyColor), (std::set<int32_t>{0, 200}));
+  EXPECT_EQ(Draw(kaleidra::PickMyIntensity), (std::set<int32_t>{0, 100}));
 }
 
 TEST_F(Picks, MissingEntryKeysReadAsZero) {
   folder.Write(kLists, "[Colors]\r\nCount=3\r\nColorID1=42\r\n");
-  EXPECT_EQ(Draw(msaver::PickMyColor), (std::set<int32_t>{0, 42}));
+  EXPECT_EQ(Draw(kaleidra::PickMyColor), (std::set<int32_t>{0, 42}));
 }
 
 }  // namespace

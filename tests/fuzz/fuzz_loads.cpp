@@ -97,7 +97,7 @@ void FuzzListsLoad(const uint8_t* data, size_t size) {
   Folder().Write(kLists, std::string(reinterpret_cast<const char*>(data), size));
   const kaleidra::SelectionLists lists = kaleidra::ReadSelectionListsFile(Folder().Path(kLists));
   // A count above the floor goes no further than the lines of its section.
-  const size_t bound = std::max(static_cast<size_t>(msaver::kListCountChecked), size);
+  const size_t bound = std::max(static_cast<size_t>(kaleidra::kListCountChecked), size);
   Require(lists.skinNames.size() <= bound && lists.colorIndices.size() <= bound &&
           lists.intensityIndices.size() <= bound);
   for (int32_t i : lists.colorIndices) Require(i >= 0 && i <= 200);

@@ -358,9 +358,9 @@ class KeyTable : public ::testing::Test {
   KeyTable() {
     skins.skins[u""] = {u"Плеер", u"Стандартная", u"Встроенная обложка", nullptr};
     skins.AddRef();
-    msaver::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
+    kaleidra::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
   }
-  ~KeyTable() override { msaver::SkinsService.Reset(); }
+  ~KeyTable() override { kaleidra::SkinsService.Reset(); }
 
   fixture::FakeSkinsService skins;
   fixture::MessageBoxRecorder boxes;
@@ -394,7 +394,7 @@ TEST_F(KeyTable, SkinSelectionWindow) {
   TSkinListForm form;
   WindowUnderKeys w{"skins", form, true};
   w.prepare = [&form](int) {
-    while (form.SelSkinList->Count() < 2) msaver::AddSkinItem(*form.SelSkinList, u"");
+    while (form.SelSkinList->Count() < 2) kaleidra::AddSkinItem(*form.SelSkinList, u"");
     form.SkinList->SetItemIndex(0);
   };
   w.closes = [&form](const Control& focused, const Key& key) {

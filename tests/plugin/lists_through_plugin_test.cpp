@@ -82,7 +82,7 @@ TEST_F(ListsThroughPlugin, SameSkinAddedThriceIsSavedThriceAndReleased) {
   form.SkinList->ClickItem(1);  // a.acs2, after the built-in skin
   for (int i = 0; i < 3; ++i) form.AddBtnClick();
   ASSERT_EQ(form.SelSkinList->Count(), 3);
-  std::weak_ptr<msaver::SkinEntry> entry = form.SelSkinList->Entry(0);
+  std::weak_ptr<kaleidra::SkinEntry> entry = form.SelSkinList->Entry(0);
   kaleidra::IntensityListForm->AddBtnClick();  // black, which the brightness strip lacks
   ASSERT_EQ(plugin->Finalize(), 0);
   EXPECT_TRUE(entry.expired());
@@ -191,15 +191,15 @@ TEST_F(ListsThroughPlugin, LongListsMadeInTheWindowsComeBackWholeAfterTwoRestart
     EXPECT_EQ(texts(*kaleidra::IntensityListForm->IntensitiesList), palettes[1].added);
   }
   // Only the tail holds s5..s9, colour indices above 100 and levels above 50.
-  msaver::SetSeedSource([seed = 5u]() mutable { return seed += 0x9E3779B9u; });
+  kaleidra::SetSeedSource([seed = 5u]() mutable { return seed += 0x9E3779B9u; });
   core.skins.currentSkin = u"s0.acs2";
   bool tailSkin = false, tailColor = false, tailLevel = false;
   for (int draw = 0; draw < 40; ++draw) {
-    tailSkin = tailSkin || msaver::PickMySkin(&core.skins) >= u"s5";
-    tailColor = tailColor || msaver::PickMyColor() > 100;
-    tailLevel = tailLevel || msaver::PickMyIntensity() > 50;
+    tailSkin = tailSkin || kaleidra::PickMySkin(&core.skins) >= u"s5";
+    tailColor = tailColor || kaleidra::PickMyColor() > 100;
+    tailLevel = tailLevel || kaleidra::PickMyIntensity() > 50;
   }
-  msaver::SetSeedSource(nullptr);
+  kaleidra::SetSeedSource(nullptr);
   EXPECT_TRUE(tailSkin && tailColor && tailLevel) << tailSkin << tailColor << tailLevel;
   EXPECT_TRUE(boxes.calls.empty());
 }
@@ -208,7 +208,7 @@ TEST_F(ListsThroughPlugin, AbsurdCountWithRefusedBuiltInSkinWarnsOnce) {
   core.skins.refused.insert(u"");
   folder.Write(kLists, "[Skins]\r\nCount=2147483647\r\n");
   Start();
-  EXPECT_EQ(kaleidra::SkinListForm->SelSkinList->Count(), msaver::kListCountChecked);
+  EXPECT_EQ(kaleidra::SkinListForm->SelSkinList->Count(), kaleidra::kListCountChecked);
   // One box from the skin list's own built-in row, one from the whole load.
   EXPECT_EQ(boxes.calls.size(), 2u);
   EXPECT_LE(core.skins.infoRequests.size(), 3u);

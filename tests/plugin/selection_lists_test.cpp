@@ -137,7 +137,7 @@ TEST_F(ListsFile, CountsAboveAThousandGoAsFarAsTheEntries) {
 
 TEST_F(ListsFile, AbsurdCountReadsMissingEntriesAsZero) {
   const auto lists = Read("[Colors]\r\nCount=2147483647\r\nColorID1=3\r\nColorID2=4\r\n");
-  ASSERT_EQ(lists.colorIndices.size(), static_cast<size_t>(msaver::kListCountChecked));
+  ASSERT_EQ(lists.colorIndices.size(), static_cast<size_t>(kaleidra::kListCountChecked));
   EXPECT_EQ(lists.colorIndices[0], 3);
   EXPECT_EQ(lists.colorIndices[1], 4);
   EXPECT_EQ(lists.colorIndices[2], 0);

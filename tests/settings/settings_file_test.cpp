@@ -91,7 +91,7 @@ class SettingsFileTest : public ::testing::Test {
     return form;
   }
   std::u16string Value(const char16_t* section, const char16_t* key) const {
-    return platform::ReadProfileText(msaver::SettingsFilePath(), section, key, u"<none>");
+    return platform::ReadProfileText(kaleidra::SettingsFilePath(), section, key, u"<none>");
   }
 
   fixture::PlayerFolder folder;
@@ -243,14 +243,14 @@ struct Choices {
   std::array<int, 3> groups;  // ChooseColor, ChooseIntensity, SkinMethod
   std::array<bool, 3> boxes;  // CSChk, IntenChk, SkinChk
   std::array<bool, 3> flags;  // AllowMyColors, AllowMyIntensities, AllowMySkins
-  msaver::ChangeRequest startup, menu;
+  kaleidra::ChangeRequest startup, menu;
 
   auto Tie() const { return std::tie(groups, boxes, flags, startup.slots, menu.slots); }
   bool operator==(const Choices& o) const { return Tie() == o.Tie(); }
 };
 
 void PrintTo(const Choices& c, std::ostream* os) {
-  auto slots = [os](const msaver::ChangeRequest& r) {
+  auto slots = [os](const kaleidra::ChangeRequest& r) {
     for (const std::u16string& slot : r.slots) *os << " " << platform::ToUtf8(slot) << ";";
   };
   *os << "{groups " << c.groups[0] << c.groups[1] << c.groups[2] << ", boxes " << c.boxes[0]
@@ -263,18 +263,18 @@ void PrintTo(const Choices& c, std::ostream* os) {
 }
 
 Choices ChoicesOf(const TSettingsForm& f) {
-  const msaver::SettingsView view = f.View();
+  const kaleidra::SettingsView view = f.View();
   return {{f.ChooseColor->ItemIndex(), f.ChooseIntensity->ItemIndex(), f.SkinMethod->ItemIndex()},
           {f.CSChk->Checked(), f.IntenChk->Checked(), f.SkinChk->Checked()},
           {AllowMyColors, AllowMyIntensities, AllowMySkins},
-          msaver::BuildStartupRequest(view),
-          msaver::BuildMenuRequest(view)};
+          kaleidra::BuildStartupRequest(view),
+          kaleidra::BuildMenuRequest(view)};
 }
 
 // Every group item with its start-up box ticked and clear, for the three
 // properties at once: the six states of each are independent of the others'.
 TEST_F(SettingsFileTest, EveryModeChoiceSurvivesARestart) {
-  const auto path = msaver::SettingsFilePath();
+  const auto path = kaleidra::SettingsFilePath();
   for (int state = 0; state < 6 * 6 * 6; ++state) {
     int rest = state;
     Choices chosen;
@@ -312,8 +312,8 @@ TEST_F(SettingsFileTest, FailedWriteNamesTheFile) {
     ADD_FAILURE() << "the save did not fail";
   } catch (const WriteError& e) {
     EXPECT_EQ(std::string(e.what()),
-              "Unable to write to " + platform::ToUtf8(msaver::SettingsFilePath()));
-    EXPECT_EQ(e.Path(), msaver::SettingsFilePath());
+              "Unable to write to " + platform::ToUtf8(kaleidra::SettingsFilePath()));
+    EXPECT_EQ(e.Path(), kaleidra::SettingsFilePath());
   }
   EXPECT_FALSE(folder.Exists("Plugins"));
 }

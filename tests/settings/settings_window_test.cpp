@@ -33,9 +33,9 @@ class SettingsFormTest : public ::testing::Test {
  protected:
   ~SettingsFormTest() override {
     form.reset();
-    msaver::SkinsService.Reset();
-    msaver::PluginActive = false;
-    msaver::SetSeedSource({});
+    kaleidra::SkinsService.Reset();
+    kaleidra::PluginActive = false;
+    kaleidra::SetSeedSource({});
     EXPECT_EQ(skins.refs, 0);
   }
 
@@ -55,8 +55,8 @@ class SettingsFormTest : public ::testing::Test {
   // The window as a running plug-in holds it.
   void ProvideSkinsService() {
     skins.AddRef();
-    msaver::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
-    msaver::PluginActive = true;
+    kaleidra::SkinsService = host::HostRef<host::IAIMPSkinsService>(&skins);
+    kaleidra::PluginActive = true;
   }
 
   fixture::FakeSkinsService skins;
@@ -222,8 +222,8 @@ TEST_F(SettingsFormTest, StartsWithTheValuesAtCreationWhateverFlagsWereLeft) {
   AllowMySkins = AllowMyColors = AllowMyIntensities = true;  // an earlier start's
   form = std::make_unique<TSettingsForm>();
 
-  const msaver::SettingsView v = form->View();
-  const msaver::SettingsView fresh;
+  const kaleidra::SettingsView v = form->View();
+  const kaleidra::SettingsView fresh;
   EXPECT_EQ(v.CSChk || v.IntenChk || v.SkinChk || form->TimerChk->Checked(), false);
   EXPECT_EQ(v.TimerAllowChangeColor || v.TimerAllowChangeIntensity || v.TimerAllowChangeSkins,
             false);
@@ -391,8 +391,8 @@ TEST_F(SettingsFormTest, TickAppliesOneTimerRequestFromTheControlsAsTheyStand) {
   skins.hue = 7;
   skins.intensity = 55;
   ProvideSkinsService();
-  msaver::SetSeedSource([] { return 12345u; });
-  const int32_t drawnHue = msaver::RandomBelow(256);
+  kaleidra::SetSeedSource([] { return 12345u; });
+  const int32_t drawnHue = kaleidra::RandomBelow(256);
 
   form->TimerChk->SetChecked(true);
   form->TimerChkClick();
@@ -407,7 +407,7 @@ TEST_F(SettingsFormTest, TickAppliesOneTimerRequestFromTheControlsAsTheyStand) {
   EXPECT_EQ(skins.applied[0].hue, drawnHue);
   EXPECT_EQ(skins.applied[0].intensity, 55);
 
-  msaver::PluginActive = false;  // a tick still queued when the plug-in stopped
+  kaleidra::PluginActive = false;  // a tick still queued when the plug-in stopped
   form->Timer.HandleTick();
   EXPECT_EQ(skins.applied.size(), 1u);
 }
@@ -417,7 +417,7 @@ TEST_F(SettingsFormTest, ViewReadsEveryControlAndFlag) {
   form->SkinMethod->SetItemIndex(2);
   form->ChooseColor->SetItemIndex(0);
   form->TimerAllowChangeIntensity->SetChecked(true);
-  const msaver::SettingsView v = form->View();
+  const kaleidra::SettingsView v = form->View();
   EXPECT_FALSE(v.CSChk);
   EXPECT_TRUE(v.IntenChk);
   EXPECT_FALSE(v.SkinChk);

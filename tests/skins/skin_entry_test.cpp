@@ -9,7 +9,7 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 
-namespace msaver {
+namespace kaleidra {
 namespace {
 
 class SkinEntryTest : public ::testing::Test {
@@ -142,4 +142,4 @@ TEST_F(SkinEntryTest, NameBufferIsClearedPastTheName) {
 }
 
 }  // namespace
-}  // namespace msaver
+}  // namespace kaleidra

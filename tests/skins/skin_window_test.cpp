@@ -40,11 +40,11 @@ class SkinWindowTest : public ::testing::Test {
   SkinWindowTest() {
     service.skins[u""] = {u"Плеер", u"Стандартная", u"Встроенная обложка", blue.Handle()};
     service.AddRef();
-    msaver::SkinsService = host::HostRef<host::IAIMPSkinsService>(&service);
+    kaleidra::SkinsService = host::HostRef<host::IAIMPSkinsService>(&service);
   }
   ~SkinWindowTest() override {
     form.reset();
-    msaver::SkinsService.Reset();
+    kaleidra::SkinsService.Reset();
   }
 
   // A skin file in Skins\ that the service describes (or refuses).
@@ -77,7 +77,7 @@ class SkinWindowTest : public ::testing::Test {
 
   // As the lists file loads it.
   void Select(std::initializer_list<std::u16string> names) {
-    for (const auto& name : names) msaver::AddSkinItem(*form->SelSkinList, name);
+    for (const auto& name : names) kaleidra::AddSkinItem(*form->SelSkinList, name);
   }
 
   fixture::PlayerFolder folder;
@@ -124,12 +124,12 @@ class SkinRowsTest : public SkinWindowTest {
     Skin("4.acs3");
     Open();
     // The directory order is the system's; move rows into a known order.
-    std::vector<std::pair<std::u16string, msaver::SkinEntryRef>> rows;
+    std::vector<std::pair<std::u16string, kaleidra::SkinEntryRef>> rows;
     for (int i = 0; i < form->SkinList->Count(); ++i)
       rows.emplace_back(form->SkinList->Entry(i) ? form->SkinList->Entry(i)->FileName : u"3.acs3",
                         form->SkinList->Entry(i));
     std::sort(rows.begin(), rows.end());
-    msaver::SkinItemVector sorted;
+    kaleidra::SkinItemVector sorted;
     for (auto& row : rows) sorted.Append(u"SkinName", row.second);
     form->SkinList->ReplaceItems(sorted);
     form->SkinList->ClickItem(2);
@@ -287,7 +287,7 @@ TEST_F(SkinWindowTest, AddingByButtonAndDoubleClickSharesTheEntry) {
   form->AddBtn->Click();
   form->SkinList->DoubleClickItem(sea);
   ASSERT_EQ(form->SelSkinList->Count(), 3);
-  const msaver::SkinEntryRef& entry = form->SkinList->Entry(sea);
+  const kaleidra::SkinEntryRef& entry = form->SkinList->Entry(sea);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(form->SelSkinList->Entry(i), entry);
     EXPECT_EQ(form->SelSkinList->ItemText(i), u"SkinName");
@@ -309,7 +309,7 @@ TEST_F(SkinWindowTest, EntriesOnlyTheSelectionHoldsAreReleasedOnceForTheSave) {
   Skin("Saved.acs3");
   Open();
   Select({u"Saved.acs3"});  // as the lists file loads it: an entry of its own
-  const std::weak_ptr<msaver::SkinEntry> saved = form->SelSkinList->Entry(0);
+  const std::weak_ptr<kaleidra::SkinEntry> saved = form->SelSkinList->Entry(0);
   form->Hide();
   form->Show();  // the copy taken now refers to the same entry
   EXPECT_EQ(saved.use_count(), 2);
@@ -386,8 +386,8 @@ TEST_F(SkinWindowTest, CancelRestoresTheRowsOfTheLastShowing) {
   for (const char* name : {"0.acs3", "1.acs3", "2.acs3"}) Skin(name);
   form = std::make_unique<TSkinListForm>();
   Select({u"0.acs3", u"1.acs3"});
-  const std::vector<msaver::SkinEntry*> before = {form->SelSkinList->Entry(0).get(),
-                                                  form->SelSkinList->Entry(1).get()};
+  const std::vector<kaleidra::SkinEntry*> before = {form->SelSkinList->Entry(0).get(),
+                                                    form->SelSkinList->Entry(1).get()};
   form->Show();
   form->SkinList->ClickItem(Row(u"2.acs3"));
   form->AddBtn->Click();

@@ -102,9 +102,9 @@ void TSettingsForm::FormClose() {
 }
 
 void TSettingsForm::TimerTimer() {
-  host::IAIMPSkinsService* skins = msaver::SkinsService.Get();
-  if (!msaver::PluginActive || !skins) return;
-  msaver::ApplyChangeRequest(skins, msaver::BuildTimerRequest(View()));
+  host::IAIMPSkinsService* skins = kaleidra::SkinsService.Get();
+  if (!kaleidra::PluginActive || !skins) return;
+  kaleidra::ApplyChangeRequest(skins, kaleidra::BuildTimerRequest(View()));
 }
 
 void TSettingsForm::BtnColorsRangeClick() {
@@ -119,8 +119,8 @@ void TSettingsForm::SkinSelBtnClick() {
   ShowSelectionWindowModal(SelectionWindow::Skins);
 }
 
-msaver::SettingsView TSettingsForm::View() const {
-  msaver::SettingsView v;
+kaleidra::SettingsView TSettingsForm::View() const {
+  kaleidra::SettingsView v;
   v.CSChk = CSChk->Checked();
   v.IntenChk = IntenChk->Checked();
   v.SkinChk = SkinChk->Checked();

@@ -76,7 +76,7 @@ class TSettingsForm : public toolkit::Form {
   void SetUpTimer();
 
   // The state as the request builders read it.
-  msaver::SettingsView View() const;
+  kaleidra::SettingsView View() const;
 
   // Handlers the window description wires.
   void FormCreate();

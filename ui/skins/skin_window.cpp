@@ -13,7 +13,6 @@ std::unique_ptr<TSkinListForm> SkinListForm;
 
 namespace {
 
-using msaver::SkinEntry;
 using toolkit::Brush;
 using toolkit::Canvas;
 using toolkit::Font;
@@ -54,7 +53,7 @@ const SkinEntry* RowEntry(const toolkit::ListBox& list, int index) {
 
 // The references live before their rows appear and after they go, so a row
 // is never painted with an entry already released.
-void TSkinListBox::Append(std::u16string text, msaver::SkinEntryRef entry) {
+void TSkinListBox::Append(std::u16string text, kaleidra::SkinEntryRef entry) {
   SkinEntry* row = entry.get();
   entries_.push_back(std::move(entry));
   AddItem(std::move(text), row);
@@ -71,8 +70,8 @@ void TSkinListBox::ClearItems() {
   entries_.clear();
 }
 
-void TSkinListBox::ReplaceItems(const msaver::SkinItems& items) {
-  msaver::SkinItemVector copy;
+void TSkinListBox::ReplaceItems(const kaleidra::SkinItems& items) {
+  kaleidra::SkinItemVector copy;
   copy.CopyFrom(items);
   ClearItems();
   for (int i = 0; i < copy.Count(); ++i) Append(copy.Text(i), copy.Entry(i));
@@ -88,7 +87,7 @@ TSkinListForm::~TSkinListForm() {
 
 void TSkinListForm::FormCreate() {
   tempList.Clear();
-  FillSkinList(msaver::SkinsFolder());
+  FillSkinList(kaleidra::SkinsFolder());
 }
 
 void TSkinListForm::FormShow() {
@@ -100,10 +99,10 @@ void TSkinListForm::FormDestroy() {
 }
 
 void TSkinListForm::FillSkinList(const std::u16string& folder) {
-  msaver::AddSkinItem(*SkinList, u"");  // the built-in skin is always the first row
+  kaleidra::AddSkinItem(*SkinList, u"");  // the built-in skin is always the first row
   // One pass over the folder: a large Skins folder is read once, not per mask.
   for (const auto& names : platform::FindMatches(folder, {u"*.acs2", u"*.acs3"}))
-    for (const std::u16string& name : names) msaver::AddSkinItem(*SkinList, name);
+    for (const std::u16string& name : names) kaleidra::AddSkinItem(*SkinList, name);
 }
 
 void TSkinListForm::SkinListDrawItem(toolkit::ListBox& list, Canvas& canvas,

@@ -23,15 +23,15 @@ namespace kaleidra {
 // its entry (or null); the list holds the references that keep them alive.
 // Change the rows only through Append, RemoveItem and ClearItems, so that the
 // rows and their references stay together.
-class TSkinListBox : public toolkit::ListBox, public msaver::SkinItems {
+class TSkinListBox : public toolkit::ListBox, public kaleidra::SkinItems {
  public:
   int Count() const override { return ListBox::Count(); }
   const std::u16string& Text(int index) const override { return ItemText(index); }
-  const msaver::SkinEntryRef& Entry(int index) const override { return entries_.at(index); }
-  void Append(std::u16string text, msaver::SkinEntryRef entry) override;
+  const kaleidra::SkinEntryRef& Entry(int index) const override { return entries_.at(index); }
+  void Append(std::u16string text, kaleidra::SkinEntryRef entry) override;
   void RemoveItem(int index);
   void ClearItems();
-  void ReplaceItems(const msaver::SkinItems& items);
+  void ReplaceItems(const kaleidra::SkinItems& items);
 
  private:
   // Rows without their references would break the pairing.
@@ -39,11 +39,11 @@ class TSkinListBox : public toolkit::ListBox, public msaver::SkinItems {
   using ListBox::Clear;
   using ListBox::DeleteItem;
 
-  std::vector<msaver::SkinEntryRef> entries_;
+  std::vector<kaleidra::SkinEntryRef> entries_;
 };
 
 // The entry a row's payload points at; null for a refused skin.
-const msaver::SkinEntry* RowEntry(const toolkit::ListBox& list, int index);
+const kaleidra::SkinEntry* RowEntry(const toolkit::ListBox& list, int index);
 
 class TSkinListForm : public toolkit::Form {
  public:
@@ -86,13 +86,13 @@ class TSkinListForm : public toolkit::Form {
   void ReleaseSelectionEntries();
 
   // The selection as it was when the window was last shown.
-  const msaver::SkinItemVector& TempList() const { return tempList; }
+  const kaleidra::SkinItemVector& TempList() const { return tempList; }
 
  private:
-  void ShowPreview(const msaver::SkinEntry* entry);
-  void ShowInfo(const msaver::SkinEntry* entry);
+  void ShowPreview(const kaleidra::SkinEntry* entry);
+  void ShowInfo(const kaleidra::SkinEntry* entry);
 
-  msaver::SkinItemVector tempList;
+  kaleidra::SkinItemVector tempList;
 };
 
 // In skin_window_description.cpp.
