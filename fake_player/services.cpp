@@ -39,7 +39,7 @@ host::HRESULT HOST_STDCALL SkinsService::ReadSkinInfo(const char16_t* name, int3
   const bool badName = !name || nameLength < 0;
   const std::u16string skin =
       badName ? std::u16string() : platform::FromBuffer(name, static_cast<size_t>(nameLength));
-  infoRequests.push_back(skin);
+  if (keepRecord_) infoRequests.push_back(skin);
   host::HRESULT result = kFail;
   SkinDescription found;
   if (!info) {
@@ -62,7 +62,7 @@ host::HRESULT HOST_STDCALL SkinsService::ApplySkin(const char16_t* name, int32_t
   host::HRESULT result = host::kInvalidPointer;
   if (name) result = CanApply(skin) ? host::kResultOk : kFail;
   if (result == host::kResultOk) {
-    applied.push_back({skin, hueIn, intensityIn});
+    if (keepRecord_) applied.push_back({skin, hueIn, intensityIn});
     currentSkin = skin;
     hue = hueIn;
     intensity = intensityIn;
@@ -114,7 +114,7 @@ host::HRESULT MenuService::Unused(const char* method) const {
 }
 
 host::HRESULT HOST_STDCALL MenuService::RemoveMenuItem(int32_t handle) {
-  removed.push_back(handle);
+  if (keepRecord_) removed.push_back(handle);
   const host::HRESULT result = items.erase(handle) > 0 ? host::kResultOk : kFail;
   if (CallObserver* observer = Observer()) observer->MenuItemRemoved(handle, result);
   return result;
@@ -126,7 +126,7 @@ void MenuService::Pick(int32_t handle) const {
 }
 
 host::HRESULT HOST_STDCALL CoreUnit::QueryInterface(const host::Guid& iid, void** object) {
-  queries.push_back(iid);
+  if (keepRecord_) queries.push_back(iid);
   if (iid == host::IID_IUnknown) return Counted::QueryInterface(iid, object);
   void* service = nullptr;
   ReferenceCount* counted = nullptr;
@@ -158,6 +158,12 @@ void CoreUnit::Watch(CallObserver* observer) {
   ReferenceCount::Watch(observer);
   skins.Watch(observer);
   menu.Watch(observer);
+}
+
+void CoreUnit::KeepNoRecord() {
+  keepRecord_ = false;
+  skins.KeepNoRecord();
+  menu.KeepNoRecord();
 }
 
 }  // namespace fake_player

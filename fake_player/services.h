@@ -55,6 +55,8 @@ class SkinsService : public Counted<host::IAIMPSkinsService> {
   void DescribeFrom(SkinSource* source) { source_ = source; }
   // The current skin's preview, or null; asks the source, records no call.
   host::HostBitmap CurrentPreview() const;
+  // For a long session whose calls are logged: a record would grow with every call.
+  void KeepNoRecord() { keepRecord_ = false; }
 
   // The current look; "" is the built-in skin.
   std::u16string currentSkin;
@@ -75,6 +77,7 @@ class SkinsService : public Counted<host::IAIMPSkinsService> {
   bool CanApply(const std::u16string& name) const;
 
   SkinSource* source_ = nullptr;
+  bool keepRecord_ = true;
 };
 
 class MenuService : public Counted<host::IAIMPMenuService> {
@@ -88,6 +91,7 @@ class MenuService : public Counted<host::IAIMPMenuService> {
   host::HRESULT HOST_STDCALL RemoveMenuItem(int32_t handle) override;
   // Runs the callback of an item as the player does when the user picks it.
   void Pick(int32_t handle) const;
+  void KeepNoRecord() { keepRecord_ = false; }
 
   struct Item {
     host::MenuItemRecord record;  // its Caption points into the plug-in: read caption
@@ -103,6 +107,8 @@ class MenuService : public Counted<host::IAIMPMenuService> {
 
  private:
   host::HRESULT Unused(const char* method) const;
+
+  bool keepRecord_ = true;
 };
 
 class CoreUnit : public Counted<host::IAIMPCoreUnit> {
@@ -116,6 +122,8 @@ class CoreUnit : public Counted<host::IAIMPCoreUnit> {
   host::HRESULT HOST_STDCALL QueryInterface(const host::Guid& iid, void** object) override;
   // Tells observer about every call to the three objects.
   void Watch(CallObserver* observer);
+  // None of the three keeps a record of calls.
+  void KeepNoRecord();
 
   SkinsService skins;
   MenuService menu;
@@ -123,6 +131,9 @@ class CoreUnit : public Counted<host::IAIMPCoreUnit> {
   bool provideSkins = true;
   bool provideMenu = true;
   std::vector<host::Guid> queries;
+
+ private:
+  bool keepRecord_ = true;
 };
 
 }  // namespace fake_player

@@ -40,6 +40,7 @@ struct Player {
     core.provideSkins = options.skinsService;
     core.provideMenu = options.menuService;
     core.Watch(&log);
+    core.KeepNoRecord();  // the log is the record
   }
   standin::SkinCatalog catalog;
   standin::ServiceLog log;
