@@ -4,16 +4,17 @@
 // whole start (windows, banner, files) with nothing at all.
 #pragma once
 
+#include "fake_player/counted.h"
 #include "host/AIMPSDKAddons.h"
-#include "tests/support/fake_host.h"
 
 namespace bench {
 
 // The size of the bench's skin files.
 constexpr int kSkinFileBytes = 4096;
 
-class QuietSkins : public fixture::Counted<host::IAIMPSkinsService> {
+class QuietSkins : public fake_player::Counted<host::IAIMPSkinsService> {
  public:
+  QuietSkins() : Counted("SkinsService", host::SID_SkinsService) {}
   host::HRESULT HOST_STDCALL ReadCurrentSkin(char16_t* name, int32_t nameSize, int32_t* hue,
                                              int32_t* intensity) override;
   // Reads the skin's file from the Skins folder; every skin then has the same
@@ -25,16 +26,18 @@ class QuietSkins : public fixture::Counted<host::IAIMPSkinsService> {
   }
 };
 
-class QuietMenu : public fixture::Counted<host::IAIMPMenuService> {
+class QuietMenu : public fake_player::Counted<host::IAIMPMenuService> {
  public:
+  QuietMenu() : Counted("MenuService", host::SID_MenuService) {}
   int32_t HOST_STDCALL AddMenuItem(int32_t, const host::MenuItemRecord*) override { return 1; }
   host::HRESULT HOST_STDCALL Unused4() override { return host::kNotImplemented; }
   host::HRESULT HOST_STDCALL Unused5() override { return host::kNotImplemented; }
   host::HRESULT HOST_STDCALL RemoveMenuItem(int32_t) override { return host::kResultOk; }
 };
 
-class QuietCore : public fixture::Counted<host::IAIMPCoreUnit> {
+class QuietCore : public fake_player::Counted<host::IAIMPCoreUnit> {
  public:
+  QuietCore() : Counted("CoreUnit", host::IID_IUnknown) {}
   host::HRESULT HOST_STDCALL QueryInterface(const host::Guid& iid, void** object) override;
   QuietSkins skins;
   QuietMenu menu;

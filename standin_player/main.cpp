@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "fake_player/services.h"
 #include "standin_player/call_log.h"
 #include "standin_player/fault_guard.h"
 #include "standin_player/immortal.h"
@@ -10,7 +11,8 @@
 #include "standin_player/player_window.h"
 #include "standin_player/plugin_driver.h"
 #include "standin_player/script_runner.h"
-#include "standin_player/services.h"
+#include "standin_player/service_log.h"
+#include "standin_player/skin_catalog.h"
 #include "standin_player/text.h"
 
 namespace {
@@ -18,21 +20,31 @@ namespace {
 constexpr int kExitBadUsage = 2;
 constexpr int kExitNoWindow = 3;
 
+// The stand-in keeps one reference of its own on each of its objects, as a player does.
+constexpr uint32_t kOwnReference = 1;
+
 // What the plug-in holds pointers to: kept until the process is gone.
 struct Player {
   Player(const std::wstring& folder, const standin::Options& options)
       : catalog(folder + L"Skins\\"),
-        skins(catalog, standin::Look{options.currentSkin, options.hue, options.intensity}),
-        menu(options.firstMenuHandle),
-        core(options.skinsService ? &skins : nullptr, options.menuService ? &menu : nullptr),
-        driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core, skins, menu) {
+        core(kOwnReference),
+        driver(folder + L"Plugins\\orvo_aimp_kaleidra.dll", core) {
     for (const auto& name : options.refused) catalog.Refuse(name);
-    if (options.currentSkinWritesNothing) skins.WriteNothingOnRead();
+    fake_player::SkinsService& skins = core.skins;
+    skins.DescribeFrom(&catalog);
+    skins.currentSkin = standin::Utf16Text(options.currentSkin);
+    skins.hue = options.hue;
+    skins.intensity = options.intensity;
+    skins.readWritesNothing = options.currentSkinWritesNothing;
+    core.menu.nextHandle = options.firstMenuHandle;
+    core.provideSkins = options.skinsService;
+    core.provideMenu = options.menuService;
+    core.Watch(&log);
+    core.KeepNoRecord();  // the log is the record
   }
   standin::SkinCatalog catalog;
-  standin::SkinsService skins;
-  standin::MenuService menu;
-  standin::CoreUnit core;
+  standin::ServiceLog log;
+  fake_player::CoreUnit core;
   standin::PluginDriver driver;
 };
 
@@ -76,15 +88,13 @@ int Run(HINSTANCE instance) {
 
   static Immortal<Player> player(folder, options);
   PluginDriver& driver = player->driver;
-  SkinsService& skins = player->skins;
-  MenuService& menu = player->menu;
 
   if (options.ScriptMode()) {
     ScriptRunner runner(std::move(commands), driver, options.menuDuringBox);
     if (!runner.Start(instance)) return kExitNoWindow;
     return RunMessageLoop();
   }
-  PlayerWindow window(driver, skins, menu);
+  PlayerWindow window(driver, player->core, player->log);
   if (!window.Create(instance)) return kExitNoWindow;
   return RunMessageLoop();
 }

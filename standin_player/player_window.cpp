@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "standin_player/text.h"
+
 namespace standin {
 
 namespace {
@@ -69,8 +71,8 @@ COLORREF LookColor(int hue, int intensity) {
 }
 
 PlayerWindow::~PlayerWindow() {
-  skins_.OnChange(nullptr);
-  menu_.OnChange(nullptr);
+  log_.OnLookChange(nullptr);
+  log_.OnMenuChange(nullptr);
 }
 
 bool PlayerWindow::Create(HINSTANCE instance) {
@@ -93,8 +95,8 @@ bool PlayerWindow::Create(HINSTANCE instance) {
     return false;
   }
   MarkOwnWindow(window_.Get());
-  skins_.OnChange([this] { InvalidateRect(window_.Get(), nullptr, TRUE); });
-  menu_.OnChange([this] { RebuildMenu(); });
+  log_.OnLookChange([this] { InvalidateRect(window_.Get(), nullptr, TRUE); });
+  log_.OnMenuChange([this] { RebuildMenu(); });
   RebuildMenu();
   ShowWindow(window_.Get(), SW_SHOW);
   driver_.Start();
@@ -141,8 +143,8 @@ LRESULT PlayerWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 bool PlayerWindow::RunShortcut(WPARAM key) {
-  for (const auto& [handle, item] : menu_.Items()) {
-    const uint32_t s = item.shortCut;
+  for (const auto& [handle, item] : menu_.items) {
+    const uint32_t s = item.record.ShortCut;
     if ((s & 0xFF) != key || s == 0) continue;
     if (((s & kCtrlFlag) != 0) != KeyDown(VK_CONTROL) ||
         ((s & kShiftFlag) != 0) != KeyDown(VK_SHIFT) || ((s & kAltFlag) != 0) != KeyDown(VK_MENU))
@@ -155,13 +157,13 @@ bool PlayerWindow::RunShortcut(WPARAM key) {
 
 void PlayerWindow::RebuildMenu() {
   while (GetMenuItemCount(pluginMenu_) > 0) DeleteMenu(pluginMenu_, 0, MF_BYPOSITION);
-  for (const auto& [handle, item] : menu_.Items()) {
-    std::wstring text = item.caption;
-    const std::wstring shortcut = ShortcutText(item.shortCut);
+  for (const auto& [handle, item] : menu_.items) {
+    std::wstring text = WideText(item.caption);
+    const std::wstring shortcut = ShortcutText(item.record.ShortCut);
     if (!shortcut.empty()) text += L"\t" + shortcut;
     AppendMenuW(pluginMenu_, MF_STRING, kFirstItemCommand + handle, text.c_str());
   }
-  if (menu_.Items().empty()) AppendMenuW(pluginMenu_, MF_STRING | MF_GRAYED, 0, L"(none)");
+  if (menu_.items.empty()) AppendMenuW(pluginMenu_, MF_STRING | MF_GRAYED, 0, L"(none)");
   if (window_) DrawMenuBar(window_.Get());
 }
 
@@ -169,17 +171,17 @@ void PlayerWindow::Paint(HWND window) {
   PaintScope paint(window);
   RECT client{};
   GetClientRect(window, &client);
-  const Look& look = skins_.Current();
-  Brush panel(CreateSolidBrush(LookColor(look.hue, look.intensity)));
+  Brush panel(CreateSolidBrush(LookColor(skins_.hue, skins_.intensity)));
   FillRect(paint.Get(), &client, panel.Get());
-  const std::wstring text = L"Skin: " + (look.skin.empty() ? L"(built-in)" : look.skin) +
-                            L"\nHue: " + std::to_wstring(look.hue) + L"\nIntensity: " +
-                            std::to_wstring(look.intensity);
+  const std::wstring skin = WideText(skins_.currentSkin);
+  const std::wstring text = L"Skin: " + (skin.empty() ? L"(built-in)" : skin) + L"\nHue: " +
+                            std::to_wstring(skins_.hue) + L"\nIntensity: " +
+                            std::to_wstring(skins_.intensity);
   SetBkMode(paint.Get(), TRANSPARENT);
-  SetTextColor(paint.Get(), look.intensity > 60 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+  SetTextColor(paint.Get(), skins_.intensity > 60 ? RGB(0, 0, 0) : RGB(255, 255, 255));
   InflateRect(&client, -12, -12);
   DrawTextW(paint.Get(), text.c_str(), -1, &client, DT_LEFT | DT_TOP | DT_NOPREFIX);
-  DrawPreview(paint.Get(), skins_.CurrentPreview(), client);
+  DrawPreview(paint.Get(), static_cast<HBITMAP>(skins_.CurrentPreview()), client);
 }
 
 }  // namespace standin

@@ -4,16 +4,17 @@
 
 #include <windows.h>
 
+#include "fake_player/services.h"
 #include "standin_player/plugin_driver.h"
-#include "standin_player/services.h"
+#include "standin_player/service_log.h"
 #include "standin_player/win_handles.h"
 
 namespace standin {
 
 class PlayerWindow {
  public:
-  PlayerWindow(PluginDriver& driver, SkinsService& skins, MenuService& menu)
-      : driver_(driver), skins_(skins), menu_(menu) {}
+  PlayerWindow(PluginDriver& driver, const fake_player::CoreUnit& player, ServiceLog& log)
+      : driver_(driver), skins_(player.skins), menu_(player.menu), log_(log) {}
   PlayerWindow(const PlayerWindow&) = delete;
   PlayerWindow& operator=(const PlayerWindow&) = delete;
   ~PlayerWindow();
@@ -30,8 +31,9 @@ class PlayerWindow {
   bool RunShortcut(WPARAM key);
 
   PluginDriver& driver_;
-  SkinsService& skins_;
-  MenuService& menu_;
+  const fake_player::SkinsService& skins_;
+  const fake_player::MenuService& menu_;
+  ServiceLog& log_;
   Window window_;
   HMENU pluginMenu_ = nullptr;  // owned by the window's menu bar
 };

@@ -148,7 +148,7 @@ void PluginDriver::ShowSettings(HWND parent) {
 }
 
 void PluginDriver::ClickMenu(int32_t handle) {
-  const auto& items = menu_.Items();
+  const auto& items = core_.menu.items;
   const auto item = handle ? items.find(handle) : items.begin();
   if (item == items.end()) {
     Log().Problem("menu: no menu item");
@@ -158,7 +158,7 @@ void PluginDriver::ClickMenu(int32_t handle) {
     Log().Problem("menu: item " + std::to_string(item->first) + " outlived its plug-in");
     return;
   }
-  const host::MenuItemProc proc = item->second.proc;
+  const host::MenuItemProc proc = item->second.record.Proc;
   const std::string call = "MenuProc(0,0)";
   if (!proc) {
     Log().Problem("menu: item " + std::to_string(item->first) + " has no callback");
@@ -169,7 +169,7 @@ void PluginDriver::ClickMenu(int32_t handle) {
 }
 
 void PluginDriver::ClickQueuedMenu() {
-  const host::MenuItemProc proc = menu_.LastProc();
+  const host::MenuItemProc proc = core_.menu.lastProc;
   if (!proc || !module_) return;
   const std::string call = "MenuProc(0,0)";
   if (Call(call, [&] { proc(0, 0); })) Log().Line(call + " -> done queued" + Windows());
@@ -193,9 +193,9 @@ void PluginDriver::Unload() {
   if (Call("FreeLibrary", [&] { freed = FreeLibrary(module); }))
     Log().Line("FreeLibrary -> " + std::to_string(freed) +
                " core=" + std::to_string(core_.References()) +
-               " skins=" + std::to_string(skins_.References()) +
-               " menu=" + std::to_string(menu_.References()) + Windows());
-  for (const auto& item : menu_.Items())
+               " skins=" + std::to_string(core_.skins.References()) +
+               " menu=" + std::to_string(core_.menu.References()) + Windows());
+  for (const auto& item : core_.menu.items)
     Log().Problem("unload: menu item " + std::to_string(item.first) + " still registered");
 }
 

@@ -7,15 +7,15 @@
 #include <cstdint>
 #include <string>
 
+#include "fake_player/services.h"
 #include "host/AIMPSDKAddons.h"
-#include "standin_player/services.h"
 
 namespace standin {
 
 class PluginDriver {
  public:
-  PluginDriver(std::wstring dllPath, CoreUnit& core, SkinsService& skins, MenuService& menu)
-      : dllPath_(std::move(dllPath)), core_(core), skins_(skins), menu_(menu) {}
+  PluginDriver(std::wstring dllPath, fake_player::CoreUnit& core)
+      : dllPath_(std::move(dllPath)), core_(core) {}
   PluginDriver(const PluginDriver&) = delete;
   PluginDriver& operator=(const PluginDriver&) = delete;
 
@@ -42,9 +42,7 @@ class PluginDriver {
   void QueryTexts();
 
   std::wstring dllPath_;
-  CoreUnit& core_;
-  SkinsService& skins_;
-  MenuService& menu_;
+  fake_player::CoreUnit& core_;
   HMODULE module_ = nullptr;
   host::IAIMPAddonPlugin* plugin_ = nullptr;
 };

@@ -134,4 +134,18 @@ const SkinCatalog::Entry* SkinCatalog::Find(const std::wstring& name) {
   return &entries_.emplace(name, std::move(entry)).first->second;
 }
 
+bool SkinCatalog::Describe(const std::u16string& name, fake_player::SkinDescription* description) {
+  const Entry* entry = Find(WideText(name));
+  if (!entry) return false;
+  description->author = Utf16Text(entry->text.author);
+  description->name = Utf16Text(entry->text.name);
+  description->description = Utf16Text(entry->text.description);
+  description->preview = entry->preview.Get();
+  return true;
+}
+
+bool SkinCatalog::CanApply(const std::u16string& name) {
+  return Exists(WideText(name));
+}
+
 }  // namespace standin

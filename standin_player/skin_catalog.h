@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "fake_player/services.h"
 #include "standin_player/win_handles.h"
 
 namespace standin {
@@ -28,7 +29,8 @@ struct SkinText {
 // Reads the UTF-8 text of a skin file; unknown lines are ignored.
 SkinText ParseSkinText(const std::string& utf8);
 
-class SkinCatalog {
+// The skins the stand-in's skins service describes and applies.
+class SkinCatalog final : public fake_player::SkinSource {
  public:
   struct Entry {
     SkinText text;
@@ -42,6 +44,9 @@ class SkinCatalog {
   const Entry* Find(const std::wstring& name);
   bool Exists(const std::wstring& name) const;
   const std::wstring& Folder() const { return folder_; }
+
+  bool Describe(const std::u16string& name, fake_player::SkinDescription* description) override;
+  bool CanApply(const std::u16string& name) override;
 
  private:
   std::wstring folder_;

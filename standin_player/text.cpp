@@ -28,6 +28,14 @@ std::wstring WideFromUtf8(const std::string& utf8) {
   return out;
 }
 
+std::wstring WideText(const std::u16string& text) {
+  return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
+}
+
+std::u16string Utf16Text(const std::wstring& text) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text.data()), text.size());
+}
+
 std::wstring BoundedText(const wchar_t* text, size_t maxLength) {
   size_t n = 0;
   while (n < maxLength && text[n] != L'\0') ++n;

@@ -9,6 +9,9 @@ namespace standin {
 std::string Utf8(const std::wstring& text);
 std::string Utf8(const wchar_t* text, size_t length);
 std::wstring WideFromUtf8(const std::string& utf8);
+// The same 16-bit units, for the fake player's portable strings.
+std::wstring WideText(const std::u16string& text);
+std::u16string Utf16Text(const std::wstring& text);
 
 // A player-side string read from the plug-in: at most maxLength characters,
 // stopping at the terminator.

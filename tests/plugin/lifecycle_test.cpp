@@ -20,8 +20,8 @@ class Lifecycle : public ::testing::Test {
       plugin->Release();
     }
     kaleidra::ReleaseServices();
-    EXPECT_EQ(core.skins.refs, 0);
-    EXPECT_EQ(core.menu.refs, 0);
+    EXPECT_EQ(core.skins.Balance(), 0);
+    EXPECT_EQ(core.menu.Balance(), 0);
     EXPECT_EQ(TAIMPKaleidra::LiveCount(), 0);
   }
   fixture::PlayerFolder folder;
@@ -64,7 +64,7 @@ TEST_F(Lifecycle, WithoutSkinsServiceNothingHappens) {
   EXPECT_TRUE(core.menu.items.empty());
   EXPECT_TRUE(core.menu.removed.empty());
   EXPECT_TRUE(core.skins.applied.empty());
-  EXPECT_EQ(core.refs, 0);
+  EXPECT_EQ(core.Balance(), 0);
   EXPECT_FALSE(folder.Exists("Plugins\\orvo_aimp_kaleidra.ini"));
 }
 
@@ -73,7 +73,7 @@ TEST_F(Lifecycle, StartMenuCommandsAndStop) {
   folder.Write("Skins\\b.acs3", "");
   ASSERT_EQ(plugin->Initialize(&core), 0);
   EXPECT_TRUE(kaleidra::PluginActive);
-  EXPECT_EQ(core.refs, 0) << "the core unit is held only during Initialize";
+  EXPECT_EQ(core.Balance(), 0) << "the core unit is held only during Initialize";
   EXPECT_EQ(core.skins.applied.size(), 1u) << "the start-up request";
 
   ASSERT_EQ(core.menu.items.size(), 1u);

@@ -36,7 +36,7 @@ class SettingsFormTest : public ::testing::Test {
     kaleidra::SkinsService.Reset();
     kaleidra::PluginActive = false;
     kaleidra::SetSeedSource({});
-    EXPECT_EQ(skins.refs, 0);
+    EXPECT_EQ(skins.Balance(), 0);
   }
 
   // Shows the window on the page that holds control, as a user would see it.

@@ -136,8 +136,8 @@ void OneLife() {
   ASSERT_EQ(plugin->Finalize(), 0);
   EXPECT_EQ(plugin->Release(), 0u);
   kaleidra::ReleaseServices();  // as the library's unload does
-  EXPECT_EQ(player->skins.refs, 0);
-  EXPECT_EQ(player->menu.refs, 0);
+  EXPECT_EQ(player->skins.Balance(), 0);
+  EXPECT_EQ(player->menu.Balance(), 0);
   EXPECT_EQ(player->skins.applied.size(), 2u) << "start-up and menu command";
 }
 
