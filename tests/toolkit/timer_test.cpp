@@ -7,6 +7,7 @@
 
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace toolkit {
 namespace {
@@ -75,7 +76,7 @@ TEST(TimerTest, ModalShowStillDeliversTicks) {
   timer.onTimer = [&] {
     if (++ticks != 2) return;
     modalWhileTicking = modal.IsModal();
-    ok.Click();
+    toolkit::test::Click(ok);
   };
   timer.SetInterval(30);
   timer.SetEnabled(true);

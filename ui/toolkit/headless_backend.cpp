@@ -1,4 +1,6 @@
-// Without real windows: no peers, no real timers, no message loop, no hook.
+// Without real windows: no peers, no real timers, no message loop, no hook,
+// and fixed system colours.
+#include "ui/toolkit/canvas.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/keyboard.h"
@@ -26,6 +28,22 @@ KALEIDRA_NO_PEER(ListBox)
 KALEIDRA_NO_PEER(PictureArea)
 KALEIDRA_NO_PEER(CustomControl)
 #undef KALEIDRA_NO_PEER
+
+uint32_t SystemColor(SysColor which) {
+  switch (which) {
+    case SysColor::ButtonFace:
+      return 0xF0F0F0;
+    case SysColor::Window:
+      return 0xFFFFFF;
+    case SysColor::WindowText:
+      return 0x000000;
+    case SysColor::Highlight:
+      return 0xFF9933;
+    case SysColor::HighlightText:
+      return 0xFFFFFF;
+  }
+  return 0;
+}
 
 namespace backend {
 
