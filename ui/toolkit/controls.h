@@ -168,7 +168,8 @@ class PictureArea : public Control {
   PictureArea() : Control(Kind::PictureArea) {}
   void SetPicture(const Picture& picture);
   void Draw(const Painting& paint);
-  // Runs after each drawing with the same painting, for whatever mirrors the area.
+  // Runs after each drawing with the same painting, so that a copy of the area
+  // can be kept (the tests keep one to read).
   std::function<void(const Painting&)> onDraw;
 
  protected:

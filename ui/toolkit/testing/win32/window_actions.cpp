@@ -11,7 +11,7 @@
 namespace toolkit::test {
 namespace {
 
-// A radio group numbers its buttons from here.
+// The radio group's peer numbers its buttons from here.
 constexpr int kFirstRadioId = 100;
 
 WPARAM KeysFromShift(uint8_t shift) {
