@@ -10,8 +10,8 @@
 #include "ui/palette/palette_pictures.h"
 #include "ui/toolkit/peer.h"
 #include "ui/toolkit/testing/painted.h"
+#include "ui/toolkit/testing/time.h"
 #include "ui/toolkit/testing/user_actions.h"
-#include "ui/toolkit/timer.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -190,7 +190,7 @@ TEST(PaletteStrip, PaintsThePictureAtNaturalSizeCentredAndCutAtItsWidth) {
     const toolkit::Rect natural = toolkit::Rect::FromBounds(0, 5, 271, 5);
     if (toolkit::PeersEnabled()) {
       form->Show();
-      toolkit::PumpMessages(100);
+      toolkit::test::PumpMessages(100);
       // Columns right of the thumb; the strip window ends at 251.
       for (int x : {20, 135, 250})
         for (int y : {5, 9}) EXPECT_EQ(colors_test::ScreenPixel(strip, x, y), picture.At(x, 0));
@@ -220,7 +220,7 @@ TEST(ColorSwatch, StartsBlackAndPaintsWithinTheWrite) {
     EXPECT_EQ(swatch.Color(), 0u);
     if (toolkit::PeersEnabled()) {
       form->Show();
-      toolkit::PumpMessages(50);
+      toolkit::test::PumpMessages(50);
       EXPECT_EQ(colors_test::ScreenPixel(swatch, 20, 12), 0u);
     }
     swatch.SetColor(Rgb(0, 255, 252));

@@ -16,8 +16,8 @@
 #include "ui/toolkit/peer.h"
 #include "ui/toolkit/testing/recording_canvas.h"
 #include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
 #include "ui/toolkit/testing/user_actions.h"
-#include "ui/toolkit/timer.h"
 
 namespace {
 
@@ -271,7 +271,7 @@ TEST(SelectionWindow, RowsShowTheirColourTheSelectionAndTheFocus) {
     toolkit::test::RecordingCanvas canvas(list.Bounds().Width(), list.Bounds().Height());
     Row row;
     if (toolkit::PeersEnabled()) {
-      toolkit::PumpMessages(100);
+      toolkit::test::PumpMessages(100);
       row.pixel = [&list](int x, int y) { return colors_test::ScreenPixel(list, x, y); };
     } else {
       list.Paint(canvas);
@@ -313,7 +313,7 @@ TEST(SelectionWindow, Screenshots) {
     }
     toolkit::test::MouseUp(thumb, toolkit::MouseButton::Left, 7, 7);
     toolkit::test::ClickItem(*form->List, 2);
-    toolkit::PumpMessages(200);
+    toolkit::test::PumpMessages(200);
     EXPECT_TRUE(toolkit::test::SaveScreenshot(*form, folder + shot.file));
 #ifdef _WIN32
     // The picture shows the rows in their colours, the selected one hatched, and the swatch.

@@ -17,6 +17,7 @@
 #include "ui/settings/png_decoder.h"
 #include "ui/toolkit/testing/painted.h"
 #include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
 #include "ui/toolkit/testing/user_actions.h"
 #include "ui/toolkit/timer.h"
 
@@ -371,18 +372,18 @@ TEST_F(SettingsFormTest, ReopeningWithTheSameIntervalKeepsThePeriod) {
   form->Show();
   toolkit::test::Click(*form->TimerChk);
   toolkit::test::ClickCloseBox(*form);
-  toolkit::AdvanceHeadlessClock(20000);
+  toolkit::test::AdvanceHeadlessClock(20000);
   form->Show();
   toolkit::test::ClickCloseBox(*form);  // same 30 seconds: the period goes on
-  toolkit::AdvanceHeadlessClock(10000);
+  toolkit::test::AdvanceHeadlessClock(10000);
   EXPECT_EQ(skins.applied.size(), 1u);
 
   form->Show();
   toolkit::test::Type(*form->TimerInterval, u"60");
   toolkit::test::ClickCloseBox(*form);  // a new interval starts its period anew
-  toolkit::AdvanceHeadlessClock(59999);
+  toolkit::test::AdvanceHeadlessClock(59999);
   EXPECT_EQ(skins.applied.size(), 1u);
-  toolkit::AdvanceHeadlessClock(1);
+  toolkit::test::AdvanceHeadlessClock(1);
   EXPECT_EQ(skins.applied.size(), 2u);
 }
 
@@ -440,7 +441,7 @@ TEST_F(SettingsFormTest, BannerIsDrawnUnscaledFromTheTopLeft) {
   ASSERT_EQ(banner.height, 67);
   toolkit::test::RecordingCanvas& drawn = toolkit::test::Drawings(*form->Banner);
   form->Show();
-  toolkit::PumpMessages(100);
+  toolkit::test::PumpMessages(100);
   int checked = 0;
   for (int y = 0; y < banner.height; y += 7) {
     for (int x = 0; x < 431; x += 13) {
@@ -478,7 +479,7 @@ TEST_F(SettingsFormTest, ScreenshotsOfTheFourPages) {
   ClientToScreen(Hwnd(*form), &client);
   for (int page = 0; page < 4; ++page) {
     toolkit::test::SelectPage(*form->Pages, page);
-    toolkit::PumpMessages(200);
+    toolkit::test::PumpMessages(200);
     const std::filesystem::path file = folder / (std::string(names[page]) + ".bmp");
     EXPECT_TRUE(toolkit::test::SaveScreenshot(*form, file.u16string())) << names[page];
     // The picture shows the window, its banner at the client area's top left on every page.

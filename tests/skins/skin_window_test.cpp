@@ -19,8 +19,8 @@
 #include "ui/toolkit/testing/painted.h"
 #include "ui/toolkit/testing/recording_canvas.h"
 #include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
 #include "ui/toolkit/testing/user_actions.h"
-#include "ui/toolkit/timer.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -196,7 +196,7 @@ uint32_t RealPixel(const toolkit::Control& control, int x, int y) {
 TEST_F(SkinRowsTest, RowsInRealPixels) {
   if (!toolkit::PeersEnabled()) GTEST_SKIP();
   SendMessageW(static_cast<HWND>(form->SkinList->Handle()), LB_SETTOPINDEX, 0, 0);
-  toolkit::PumpMessages(150);
+  toolkit::test::PumpMessages(150);
   const toolkit::Control& list = *form->SkinList;
   EXPECT_EQ(RealPixel(list, 140, Top(0) + 40), kEvenRow);
   EXPECT_EQ(RealPixel(list, 140, Top(1) + 40), GetSysColor(COLOR_WINDOW));
@@ -222,7 +222,7 @@ TEST_F(SkinWindowTest, ClickingASkinShowsItsPreviewAndInformation) {
                                    u"Описание обложки: Описание Sea.acs2"}));
 #ifdef _WIN32
   if (toolkit::PeersEnabled()) {
-    toolkit::PumpMessages(100);
+    toolkit::test::PumpMessages(100);
     EXPECT_EQ(RealPixel(*form->PreviewImage, 92, 64), kGreen);
   }
 #endif
@@ -268,7 +268,7 @@ TEST_F(SkinWindowTest, SkinsWithoutPreviewOrEntryShowThePlaceholder) {
   }
 #ifdef _WIN32
   if (toolkit::PeersEnabled()) {
-    toolkit::PumpMessages(100);
+    toolkit::test::PumpMessages(100);
     EXPECT_EQ(RealPixel(*form->PreviewImage, 0, 0), kBlack);
     EXPECT_EQ(RealPixel(*form->PreviewImage, 5, 5), kEvenRow);
   }
@@ -486,7 +486,7 @@ TEST_F(SkinWindowTest, Screenshots) {
   const std::filesystem::path folder = ScreenshotFolder();
   toolkit::Picture shot;
   auto shoot = [&](const char* name) {
-    toolkit::PumpMessages(200);
+    toolkit::test::PumpMessages(200);
     EXPECT_TRUE(
         toolkit::test::SaveScreenshot(*form, (folder / (std::string(name) + ".bmp")).u16string()));
     shot = toolkit::test::CaptureWindow(*form);

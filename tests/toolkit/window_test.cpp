@@ -14,6 +14,7 @@
 #include "ui/toolkit/list_box.h"
 #include "ui/toolkit/testing/painted.h"
 #include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
 #include "ui/toolkit/testing/user_actions.h"
 #include "ui/toolkit/timer.h"
 
@@ -161,7 +162,7 @@ TEST(WindowTest, SwatchPaintsAtOnceAndPictureAreaKeepsItsDrawing) {
     EXPECT_EQ(GetPixel(dc, 5, 5), 0x00FF00u);
     ReleaseDC(static_cast<HWND>(s.swatch->Handle()), dc);
     // The window shows what its surface kept.
-    PumpMessages(100);
+    test::PumpMessages(100);
     HDC area = GetDC(static_cast<HWND>(s.banner->Handle()));
     EXPECT_EQ(GetPixel(area, 0, 0), 0x123456u);
     EXPECT_EQ(GetPixel(area, 2, 1), 0u);
@@ -275,7 +276,7 @@ TEST(RealWindowTest, WindowsMatchTheControls) {
   toolkit::test::SelectPage(*s.pages, 0);
   EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
 
-  PumpMessages(100);
+  test::PumpMessages(100);
   {
     HWND list = static_cast<HWND>(s.list->Handle());
     HDC dc = GetDC(list);
