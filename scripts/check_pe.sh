@@ -3,7 +3,8 @@
 # cannot run it: the machine, the one export, the header versions Windows XP
 # loads, and every import against the allow-list scripts/pe_imports.txt (the DLL
 # exporting it and the first Windows version that has it): nothing unlisted and
-# nothing later than Windows XP SP3.
+# nothing later than Windows XP SP3. Where the link map lies beside the DLL (the
+# build writes one), also that the DLL links no test support.
 # Usage: check_pe.sh DLL i686|x86_64. Prints "ok: ..." or "FAIL: ..." per check.
 set -uo pipefail
 dll=${1:?dll}
@@ -106,4 +107,16 @@ done
 # The tab and up-down classes exist only once comctl32 has registered them.
 grep -qx 'comctl32.dll InitCommonControlsEx' <<<"$imports"
 check "registers the common controls it creates (imports InitCommonControlsEx)" $? "it does not"
+
+# Test support (kaleidra_toolkit_testing, namespace toolkit::test) stays out of
+# the product: the map names each archive member linked in and each symbol.
+map=${dll%.dll}.map
+if [ -f "$map" ]; then
+  grep -q 'libkaleidra_toolkit\.a(' "$map"
+  check "the link map lists the toolkit's objects" $? "no libkaleidra_toolkit.a member in $map"
+  testing=$(grep -oE 'libkaleidra_toolkit_testing\.a\([^)]*\)|_ZN?K?7toolkit4test[A-Za-z0-9_]*|[A-Za-z0-9_]*(RecordingCanvas|RegisteredHostBitmap)[A-Za-z0-9_]*' "$map" |
+    sort -u | head -5 | tr '\n' ' ')
+  [ -z "$testing" ]
+  check "links no test support (kaleidra_toolkit_testing, toolkit::test)" $? "links $testing"
+fi
 exit $failed

@@ -9,8 +9,9 @@
 #include "tests/colors/window_cases.h"
 #include "ui/palette/palette_pictures.h"
 #include "ui/toolkit/peer.h"
-#include "ui/toolkit/recording_canvas.h"
-#include "ui/toolkit/timer.h"
+#include "ui/toolkit/testing/painted.h"
+#include "ui/toolkit/testing/time.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -54,7 +55,7 @@ struct StripUnderTest {
   toolkit::Button& Thumb() { return strip.TrackBar(); }
   int Left() { return Thumb().Bounds().left; }
   // Moves the pointer so that the thumb, grabbed at kGrab, would land at left.
-  void MoveTowards(int left) { Thumb().MouseMove(kGrab + left - Left(), kGrab); }
+  void MoveTowards(int left) { toolkit::test::MouseMove(Thumb(), kGrab + left - Left(), kGrab); }
 
   std::unique_ptr<TPaletteListForm> form;
   TColorChooser& strip;
@@ -65,14 +66,14 @@ TEST(PaletteStrip, EndsOfTheTrackReadColumnsZeroAnd268AndTheSwatchFollows) {
   for (const StripCase& c : kStrips) {
     SCOPED_TRACE(c.window.window);
     StripUnderTest s(c);
-    s.Thumb().MouseDown(MouseButton::Left, kGrab, kGrab);
+    toolkit::test::MouseDown(s.Thumb(), MouseButton::Left, kGrab, kGrab);
     s.MoveTowards(kLastLeft);
     EXPECT_EQ(s.Left(), kLastLeft);
     EXPECT_EQ(s.form->Icon->Color(), c.rightEnd);
     s.MoveTowards(0);
     EXPECT_EQ(s.Left(), 0);
     EXPECT_EQ(s.form->Icon->Color(), c.leftEnd);
-    s.Thumb().MouseUp(MouseButton::Left, kGrab, kGrab);
+    toolkit::test::MouseUp(s.Thumb(), MouseButton::Left, kGrab, kGrab);
     EXPECT_EQ(s.reports, (std::vector<uint32_t>{c.rightEnd, c.leftEnd}));
   }
 }
@@ -81,7 +82,7 @@ TEST(PaletteStrip, PushingPastAnEndKeepsTheThumbThereAndReportsOnEveryMove) {
   for (const StripCase& c : kStrips) {
     SCOPED_TRACE(c.window.window);
     StripUnderTest s(c);
-    s.Thumb().MouseDown(MouseButton::Left, kGrab, kGrab);
+    toolkit::test::MouseDown(s.Thumb(), MouseButton::Left, kGrab, kGrab);
     for (int push : {1000, 300, kLastLeft + 1}) {
       s.MoveTowards(push);
       EXPECT_EQ(s.Left(), kLastLeft);
@@ -90,7 +91,7 @@ TEST(PaletteStrip, PushingPastAnEndKeepsTheThumbThereAndReportsOnEveryMove) {
       s.MoveTowards(push);
       EXPECT_EQ(s.Left(), 0);
     }
-    s.Thumb().MouseUp(MouseButton::Left, 0, 0);
+    toolkit::test::MouseUp(s.Thumb(), MouseButton::Left, 0, 0);
     const uint32_t r = c.rightEnd;
     const uint32_t l = c.leftEnd;
     EXPECT_EQ(s.reports, (std::vector<uint32_t>{r, r, r, l, l, l}));
@@ -105,19 +106,19 @@ TEST(PaletteStrip, AnyButtonDragsWithTheMouseCapturedAndReleasingEndsTheDrag) {
   const bool real = toolkit::PeersEnabled();
   for (MouseButton button : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
     const int start = s.Left();
-    s.Thumb().MouseDown(button, 3, 5);
+    toolkit::test::MouseDown(s.Thumb(), button, 3, 5);
     EXPECT_TRUE(s.strip.ButtonDown());
     EXPECT_EQ(s.strip.Mix(), 3);
     EXPECT_TRUE(s.Thumb().HasCapture());
     if (real) {
       EXPECT_TRUE(colors_test::HasRealCapture(s.Thumb()));
     }
-    s.Thumb().MouseMove(13, 5);  // the grabbed point stays under the pointer
+    toolkit::test::MouseMove(s.Thumb(), 13, 5);  // the grabbed point stays under the pointer
     EXPECT_EQ(s.Left(), start + 10);
     if (real) {
       EXPECT_EQ(colors_test::RealBounds(s.Thumb()).left, start + 10);
     }
-    s.Thumb().MouseUp(button, 3, 5);
+    toolkit::test::MouseUp(s.Thumb(), button, 3, 5);
     EXPECT_FALSE(s.strip.ButtonDown());
     EXPECT_FALSE(s.Thumb().HasCapture());
     if (real) {
@@ -126,7 +127,7 @@ TEST(PaletteStrip, AnyButtonDragsWithTheMouseCapturedAndReleasingEndsTheDrag) {
 
     const size_t reported = s.reports.size();
     const uint32_t swatch = s.form->Icon->Color();
-    s.Thumb().MouseMove(40, 5);  // no longer dragging
+    toolkit::test::MouseMove(s.Thumb(), 40, 5);  // no longer dragging
     EXPECT_EQ(s.Left(), start + 10);
     EXPECT_EQ(s.reports.size(), reported);
     EXPECT_EQ(s.form->Icon->Color(), swatch);
@@ -189,14 +190,13 @@ TEST(PaletteStrip, PaintsThePictureAtNaturalSizeCentredAndCutAtItsWidth) {
     const toolkit::Rect natural = toolkit::Rect::FromBounds(0, 5, 271, 5);
     if (toolkit::PeersEnabled()) {
       form->Show();
-      toolkit::PumpMessages(100);
+      toolkit::test::PumpMessages(100);
       // Columns right of the thumb; the strip window ends at 251.
       for (int x : {20, 135, 250})
         for (int y : {5, 9}) EXPECT_EQ(colors_test::ScreenPixel(strip, x, y), picture.At(x, 0));
       EXPECT_NE(colors_test::ScreenPixel(strip, 135, 4), picture.At(135, 0));
     } else {
-      strip.PaintNow();
-      const toolkit::RecordingCanvas& painted = strip.LastPaint();
+      const toolkit::test::RecordingCanvas painted = toolkit::test::Painted(strip);
       ASSERT_EQ(painted.Ops().size(), 1u);
       EXPECT_EQ(painted.Ops()[0].rect, natural);
       EXPECT_EQ(painted.Pixels().width, 251);
@@ -209,7 +209,7 @@ TEST(PaletteStrip, PaintsThePictureAtNaturalSizeCentredAndCutAtItsWidth) {
   loose.SetBounds(toolkit::Rect::FromBounds(0, 0, 251, 15));
   loose.SetBackImage(palette::ColorPalettePicture());
   loose.PaintNow();
-  EXPECT_TRUE(loose.LastPaint().Ops().empty());
+  EXPECT_TRUE(toolkit::test::Painted(loose).Ops().empty());
 }
 
 TEST(ColorSwatch, StartsBlackAndPaintsWithinTheWrite) {
@@ -220,7 +220,7 @@ TEST(ColorSwatch, StartsBlackAndPaintsWithinTheWrite) {
     EXPECT_EQ(swatch.Color(), 0u);
     if (toolkit::PeersEnabled()) {
       form->Show();
-      toolkit::PumpMessages(50);
+      toolkit::test::PumpMessages(50);
       EXPECT_EQ(colors_test::ScreenPixel(swatch, 20, 12), 0u);
     }
     swatch.SetColor(Rgb(0, 255, 252));
@@ -229,7 +229,7 @@ TEST(ColorSwatch, StartsBlackAndPaintsWithinTheWrite) {
       for (int x : {0, 20, 40})
         EXPECT_EQ(colors_test::ScreenPixel(swatch, x, 24), Rgb(0, 255, 252));
     } else {
-      const toolkit::Picture& painted = swatch.LastPaint().Pixels();
+      const toolkit::Picture painted = toolkit::test::Painted(swatch).Pixels();
       ASSERT_EQ(painted.width, 41);
       ASSERT_EQ(painted.height, 25);
       for (uint32_t pixel : painted.pixels) ASSERT_EQ(pixel, Rgb(0, 255, 252));

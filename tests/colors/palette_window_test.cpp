@@ -14,9 +14,10 @@
 #include "platform/text.h"
 #include "tests/colors/window_cases.h"
 #include "ui/toolkit/peer.h"
-#include "ui/toolkit/recording_canvas.h"
-#include "ui/toolkit/screenshot.h"
-#include "ui/toolkit/timer.h"
+#include "ui/toolkit/testing/recording_canvas.h"
+#include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace {
 
@@ -118,26 +119,26 @@ void Perform(TPaletteListForm& form, const Step& step) {
       form.Show();
       break;
     case Op::Select:
-      form.List->ClickItem(step.index);
+      toolkit::test::ClickItem(*form.List, step.index);
       break;
     case Op::DeleteKey:
-      form.List->Focus();
-      form.List->PressKey(toolkit::kKeyDelete);
+      toolkit::test::Focus(*form.List);
+      toolkit::test::PressKey(*form.List, toolkit::kKeyDelete);
       break;
     case Op::DeleteBtn:
-      form.DeleteBtn->Click();
+      toolkit::test::Click(*form.DeleteBtn);
       break;
     case Op::Add:
-      form.AddBtn->Click();
+      toolkit::test::Click(*form.AddBtn);
       break;
     case Op::Clear:
-      form.ClearBtn->Click();
+      toolkit::test::Click(*form.ClearBtn);
       break;
     case Op::Ok:
-      form.ОК->Click();
+      toolkit::test::Click(*form.ОК);
       break;
     case Op::Cancel:
-      form.ExitBtn->Click();
+      toolkit::test::Click(*form.ExitBtn);
       break;
   }
 }
@@ -258,27 +259,27 @@ TEST(SelectionWindow, RowsShowTheirColourTheSelectionAndTheFocus) {
   for (uint32_t c : colours) form.ColorsList->AddItem(platform::ToDecimal(c));
   form.Show();
   toolkit::ListBox& list = *form.ColorsList;
-  list.ClickItem(1);
+  toolkit::test::ClickItem(list, 1);
 
   for (bool focused : {false, true}) {
     SCOPED_TRACE(focused ? "focused" : "not focused");
     if (focused) {
-      list.Focus();
+      toolkit::test::Focus(list);
     } else {
-      form.AddBtn->Focus();
+      toolkit::test::Focus(*form.AddBtn);
     }
-    toolkit::RecordingCanvas canvas(list.Bounds().Width(), list.Bounds().Height());
+    toolkit::test::RecordingCanvas canvas(list.Bounds().Width(), list.Bounds().Height());
     Row row;
     if (toolkit::PeersEnabled()) {
-      toolkit::PumpMessages(100);
+      toolkit::test::PumpMessages(100);
       row.pixel = [&list](int x, int y) { return colors_test::ScreenPixel(list, x, y); };
     } else {
       list.Paint(canvas);
       row.pixel = [&canvas](int x, int y) { return canvas.PixelAt(x, y); };
       int focusRects = 0;
-      for (const toolkit::CanvasOp& op : canvas.Ops()) {
-        EXPECT_NE(op.kind, toolkit::CanvasOp::Kind::Text);
-        if (op.kind == toolkit::CanvasOp::Kind::FocusRect) ++focusRects;
+      for (const toolkit::test::CanvasOp& op : canvas.Ops()) {
+        EXPECT_NE(op.kind, toolkit::test::CanvasOp::Kind::Text);
+        if (op.kind == toolkit::test::CanvasOp::Kind::FocusRect) ++focusRects;
       }
       EXPECT_EQ(focusRects, focused ? 1 : 0);
     }
@@ -305,19 +306,19 @@ TEST(SelectionWindow, Screenshots) {
     auto form = shot.window.make();
     form->Show();
     toolkit::Button& thumb = form->Chooser->TrackBar();
-    thumb.MouseDown(toolkit::MouseButton::Left, 7, 7);
+    toolkit::test::MouseDown(thumb, toolkit::MouseButton::Left, 7, 7);
     for (int step : {40, 60, 50, 45}) {
-      thumb.MouseMove(7 + step, 7);
-      form->AddBtn->Click();
+      toolkit::test::MouseMove(thumb, 7 + step, 7);
+      toolkit::test::Click(*form->AddBtn);
     }
-    thumb.MouseUp(toolkit::MouseButton::Left, 7, 7);
-    form->List->ClickItem(2);
-    toolkit::PumpMessages(200);
-    EXPECT_TRUE(toolkit::SaveScreenshot(*form, folder + shot.file));
+    toolkit::test::MouseUp(thumb, toolkit::MouseButton::Left, 7, 7);
+    toolkit::test::ClickItem(*form->List, 2);
+    toolkit::test::PumpMessages(200);
+    EXPECT_TRUE(toolkit::test::SaveScreenshot(*form, folder + shot.file));
 #ifdef _WIN32
     // The picture shows the rows in their colours, the selected one hatched, and the swatch.
     SCOPED_TRACE(shot.window.window);
-    const toolkit::Picture picture = toolkit::CaptureWindow(*form);
+    const toolkit::Picture picture = toolkit::test::CaptureWindow(*form);
     ASSERT_FALSE(picture.Empty());
     RECT frame{};
     GetWindowRect(static_cast<HWND>(form->Handle()), &frame);

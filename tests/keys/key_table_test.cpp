@@ -22,6 +22,7 @@
 #include "ui/palette/colour_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui/skins/skin_window.h"
+#include "ui/toolkit/testing/user_actions.h"
 #include "ui/toolkit/timer.h"
 
 namespace kaleidra {
@@ -141,12 +142,12 @@ bool HoldsFocus(const Control& c, HWND focus) {
 void FocusAsUser(const Place& place) {
   Control& c = *place.control;
   if (!place.tabStop) {
-    c.MouseDown(toolkit::MouseButton::Left, 2, 2);
-    c.MouseUp(toolkit::MouseButton::Left, 2, 2);
+    toolkit::test::MouseDown(c, toolkit::MouseButton::Left, 2, 2);
+    toolkit::test::MouseUp(c, toolkit::MouseButton::Left, 2, 2);
     return;
   }
   if (c.GetKind() != Kind::RadioGroup) {
-    c.Focus();
+    toolkit::test::Focus(c);
     return;
   }
   for (HWND w = GetWindow(Hwnd(c), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
@@ -379,7 +380,7 @@ TEST_F(KeyTable, SettingsWindow) {
     form.ChooseIntensity->SetItemIndex(2);
     form.SkinMethod->SetItemIndex(2);
     form.TimerChk->SetChecked(true);
-    form.Pages->SelectPage(page);
+    toolkit::test::SelectPage(*form.Pages, page);
   };
   w.closes = [](const Control&, const Key& key) { return key.alt; };
   ASSERT_FALSE(form.Timer.Running());
@@ -429,8 +430,8 @@ TEST_F(KeyTable, UpAndDownStepTheIntervalField) {
   TSettingsForm form;
   form.Show();
   form.TimerChk->SetChecked(true);
-  form.Pages->SelectPage(3);
-  form.TimerInterval->Focus();
+  toolkit::test::SelectPage(*form.Pages, 3);
+  toolkit::test::Focus(*form.TimerInterval);
   const Key& up = kKeys[6];
   const Key& down = kKeys[7];
   ASSERT_EQ(up.vk, static_cast<UINT>(VK_UP));

@@ -15,6 +15,7 @@
 #include "ui/palette/colour_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui/skins/skin_window.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST_F(ListsThroughPlugin, LoadThenSaveKeepsNamesAndMapsIndices) {
 TEST_F(ListsThroughPlugin, SameSkinAddedThriceIsSavedThriceAndReleased) {
   Start();
   auto& form = *kaleidra::SkinListForm;
-  form.SkinList->ClickItem(1);  // a.acs2, after the built-in skin
+  toolkit::test::ClickItem(*form.SkinList, 1);  // a.acs2, after the built-in skin
   for (int i = 0; i < 3; ++i) form.AddBtnClick();
   ASSERT_EQ(form.SelSkinList->Count(), 3);
   std::weak_ptr<kaleidra::SkinEntry> entry = form.SelSkinList->Entry(0);
@@ -162,7 +163,7 @@ TEST_F(ListsThroughPlugin, LongListsMadeInTheWindowsComeBackWholeAfterTwoRestart
         (index <= p.split ? p.head : p.tail).push_back(p.form->ColorFromIndex(index));
   std::vector<std::u16string> skinNames;
   for (int k = 0; k < kEntries; ++k) {
-    skinForm.SkinList->ClickItem(rowOf(skinAt(k)));
+    toolkit::test::ClickItem(*skinForm.SkinList, rowOf(skinAt(k)));
     skinForm.AddBtnClick();
     skinNames.push_back(skinAt(k));
     for (Palette& p : palettes) {

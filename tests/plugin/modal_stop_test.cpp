@@ -10,6 +10,7 @@
 #include "ui/settings/settings_window.h"
 #include "ui/skins/skin_window.h"
 #include "ui/toolkit/handles.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace {
 
@@ -31,12 +32,12 @@ TEST(StopInsideModalLoop, WindowsGoOnlyAfterTheLoopHasEnded) {
   ASSERT_EQ(gPlugin->ShowSettingsDialog(nullptr), 0);
 
   auto& settings = *kaleidra::SettingsForm;
-  settings.Pages->SelectPage(2);
-  settings.SkinMethod->ClickItem(2);  // "Выборочные" enables "Выбрать..."
+  toolkit::test::SelectPage(*settings.Pages, 2);
+  toolkit::test::ClickItem(*settings.SkinMethod, 2);  // "Выборочные" enables "Выбрать..."
   ASSERT_TRUE(settings.SkinSelBtn->Enabled());
 
   SetTimer(nullptr, 0, 100, &StopFromInsideTheLoop);
-  settings.SkinSelBtn->Click();  // returns when the modal loop ends
+  toolkit::test::Click(*settings.SkinSelBtn);  // returns when the modal loop ends
 
   EXPECT_EQ(gFinalizeResult, 0);
   EXPECT_FALSE(kaleidra::PluginActive);

@@ -12,6 +12,7 @@
 #include "tests/support/fixture.h"
 #include "ui/palette/colour_window.h"
 #include "ui/settings/settings_window.h"
+#include "ui/toolkit/testing/time.h"
 #include "ui/toolkit/timer.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(StopOrder, FailedWriteIsShownOnlyOnceThePluginHasStopped) {
   boxes.onShow = [&] {
     // The user picks the menu command while the box waits.
     kaleidra::MenuCommandClick(0, 0);
-    toolkit::AdvanceHeadlessClock(kLongerThanAnyPeriod);
+    toolkit::test::AdvanceHeadlessClock(kLongerThanAnyPeriod);
     seen.push_back({kaleidra::PluginActive, kaleidra::SettingsForm != nullptr,
                     core.menu.removed.size(), core.skins.applied.size()});
   };
@@ -113,7 +114,7 @@ TEST_F(StopOrder, FaultInTheSettingsSaveStillEndsTheStop) {
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, u"Unable to write to " + folder.Path(kSettings));
 
-  toolkit::AdvanceHeadlessClock(kLongerThanAnyPeriod);
+  toolkit::test::AdvanceHeadlessClock(kLongerThanAnyPeriod);
   kaleidra::MenuCommandClick(0, 0);
   EXPECT_EQ(core.skins.applied.size(), appliedBefore) << "no tick and no command after the stop";
 }

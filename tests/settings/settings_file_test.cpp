@@ -17,6 +17,7 @@
 #include "plugin/write_error.h"
 #include "tests/support/fixture.h"
 #include "ui/settings/settings_window.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace kaleidra {
 namespace {
@@ -221,15 +222,15 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheStateBack) {
     {
       auto form = Load();
       form->Show();
-      form->SkinChk->Click();
-      form->SkinMethod->ClickItem(2);
-      form->ChooseIntensity->ClickItem(0);
-      form->TimerChk->Click();
-      form->TimerInterval->Type(u"120");
-      if (p.color) form->TimerAllowChangeColor->Click();
-      if (p.intensity) form->TimerAllowChangeIntensity->Click();
-      if (p.skins) form->TimerAllowChangeSkins->Click();
-      form->ClickCloseBox();
+      toolkit::test::Click(*form->SkinChk);
+      toolkit::test::ClickItem(*form->SkinMethod, 2);
+      toolkit::test::ClickItem(*form->ChooseIntensity, 0);
+      toolkit::test::Click(*form->TimerChk);
+      toolkit::test::Type(*form->TimerInterval, u"120");
+      if (p.color) toolkit::test::Click(*form->TimerAllowChangeColor);
+      if (p.intensity) toolkit::test::Click(*form->TimerAllowChangeIntensity);
+      if (p.skins) toolkit::test::Click(*form->TimerAllowChangeSkins);
+      toolkit::test::ClickCloseBox(*form);
       saved = Read(*form);
       SaveSettingsFile(*form);
     }

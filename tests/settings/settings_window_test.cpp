@@ -15,7 +15,10 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/screen_pixel.h"
 #include "ui/settings/png_decoder.h"
-#include "ui/toolkit/screenshot.h"
+#include "ui/toolkit/testing/painted.h"
+#include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
+#include "ui/toolkit/testing/user_actions.h"
 #include "ui/toolkit/timer.h"
 
 #ifdef _WIN32
@@ -46,7 +49,7 @@ class SettingsFormTest : public ::testing::Test {
     while (page->GetKind() != Kind::TabSheet) page = page->Parent();
     const auto pages = form->Pages->Pages();
     for (size_t i = 0; i < pages.size(); ++i)
-      if (pages[i] == page) form->Pages->SelectPage(static_cast<int>(i));
+      if (pages[i] == page) toolkit::test::SelectPage(*form->Pages, static_cast<int>(i));
   }
 
   // The timer's period in milliseconds, 0 when it is stopped.
@@ -269,7 +272,7 @@ TEST_F(SettingsFormTest, OwnListItemEnablesItsButtonAndSetsItsFlagAlone) {
     toolkit::Button& button = *(form.get()->*rule.button);
     ShowPageOf(group);
     for (int item : {2, 0, 2, 1}) {
-      group.ClickItem(item);
+      toolkit::test::ClickItem(group, item);
       EXPECT_EQ(group.ItemIndex(), item);
       EXPECT_EQ(button.Enabled(), item == 2);
       EXPECT_EQ(*rule.flag, item == 2);
@@ -281,10 +284,10 @@ TEST_F(SettingsFormTest, OwnListItemEnablesItsButtonAndSetsItsFlagAlone) {
 
 TEST_F(SettingsFormTest, StartupBoxesOnlyRerunTheRulesOfTheGroups) {
   ShowPageOf(*form->ChooseColor);
-  form->ChooseColor->ClickItem(2);
+  toolkit::test::ClickItem(*form->ChooseColor, 2);
   ShowPageOf(*form->CSChk);
   for (toolkit::CheckBox* box : {form->CSChk, form->IntenChk, form->SkinChk, form->CSChk}) {
-    box->Click();
+    toolkit::test::Click(*box);
     EXPECT_TRUE(AllowMyColors);
     EXPECT_FALSE(AllowMyIntensities);
     EXPECT_FALSE(AllowMySkins);
@@ -292,7 +295,7 @@ TEST_F(SettingsFormTest, StartupBoxesOnlyRerunTheRulesOfTheGroups) {
   }
   // A flag set behind the groups' back is brought back in line by any box.
   AllowMySkins = true;
-  form->IntenChk->Click();
+  toolkit::test::Click(*form->IntenChk);
   EXPECT_FALSE(AllowMySkins);
   EXPECT_TRUE(AllowMyColors);
 }
@@ -320,22 +323,22 @@ TEST_F(SettingsFormTest, PagesSelectOwnListsForTheFlagsThatAreSet) {
 
 TEST_F(SettingsFormTest, TimerFollowsTheBoxOnlyWhenTheWindowCloses) {
   ShowPageOf(*form->TimerChk);
-  form->TimerChk->Click();
+  toolkit::test::Click(*form->TimerChk);
   EXPECT_TRUE(form->TimerOptions->Enabled());
   EXPECT_TRUE(form->TimerInterval->EffectivelyEnabled());
   EXPECT_TRUE(form->TimerAllowChangeSkins->EffectivelyEnabled());
   EXPECT_EQ(TimerPeriod(), 0u) << "ticking the box alone starts nothing";
 
-  form->ClickCloseBox();
+  toolkit::test::ClickCloseBox(*form);
   EXPECT_FALSE(form->IsShown());
   EXPECT_EQ(TimerPeriod(), 30000u);
 
   ShowPageOf(*form->TimerChk);
-  form->TimerChk->Click();
+  toolkit::test::Click(*form->TimerChk);
   EXPECT_FALSE(form->TimerOptions->Enabled());
   EXPECT_FALSE(form->TimerInterval->EffectivelyEnabled());
   EXPECT_EQ(TimerPeriod(), 30000u) << "unticking leaves the timer running until closing";
-  form->ClickCloseBox();
+  toolkit::test::ClickCloseBox(*form);
   EXPECT_EQ(TimerPeriod(), 0u);
   EXPECT_TRUE(form->IsCreated()) << "closing only hides";
 }
@@ -355,9 +358,9 @@ TEST_F(SettingsFormTest, ClosingTakesTheIntervalFromTheField) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed.begin(), c.typed.end()));
     ShowPageOf(*form->TimerInterval);
-    if (!form->TimerChk->Checked()) form->TimerChk->Click();
-    form->TimerInterval->Type(c.typed);
-    form->ClickCloseBox();
+    if (!form->TimerChk->Checked()) toolkit::test::Click(*form->TimerChk);
+    toolkit::test::Type(*form->TimerInterval, c.typed);
+    toolkit::test::ClickCloseBox(*form);
     EXPECT_EQ(TimerPeriod(), c.period);
     EXPECT_EQ(form->TimerInterval->Text(), c.shownAfter);
   }
@@ -367,20 +370,20 @@ TEST_F(SettingsFormTest, ReopeningWithTheSameIntervalKeepsThePeriod) {
   if (toolkit::PeersEnabled()) GTEST_SKIP() << "needs the headless clock";
   ProvideSkinsService();
   form->Show();
-  form->TimerChk->Click();
-  form->ClickCloseBox();
-  toolkit::AdvanceHeadlessClock(20000);
+  toolkit::test::Click(*form->TimerChk);
+  toolkit::test::ClickCloseBox(*form);
+  toolkit::test::AdvanceHeadlessClock(20000);
   form->Show();
-  form->ClickCloseBox();  // same 30 seconds: the period goes on
-  toolkit::AdvanceHeadlessClock(10000);
+  toolkit::test::ClickCloseBox(*form);  // same 30 seconds: the period goes on
+  toolkit::test::AdvanceHeadlessClock(10000);
   EXPECT_EQ(skins.applied.size(), 1u);
 
   form->Show();
-  form->TimerInterval->Type(u"60");
-  form->ClickCloseBox();  // a new interval starts its period anew
-  toolkit::AdvanceHeadlessClock(59999);
+  toolkit::test::Type(*form->TimerInterval, u"60");
+  toolkit::test::ClickCloseBox(*form);  // a new interval starts its period anew
+  toolkit::test::AdvanceHeadlessClock(59999);
   EXPECT_EQ(skins.applied.size(), 1u);
-  toolkit::AdvanceHeadlessClock(1);
+  toolkit::test::AdvanceHeadlessClock(1);
   EXPECT_EQ(skins.applied.size(), 2u);
 }
 
@@ -436,15 +439,16 @@ TEST_F(SettingsFormTest, BannerIsDrawnUnscaledFromTheTopLeft) {
   const toolkit::Picture banner = png::Decode(resources::BannerPng());
   ASSERT_EQ(banner.width, 437);
   ASSERT_EQ(banner.height, 67);
+  toolkit::test::RecordingCanvas& drawn = toolkit::test::Drawings(*form->Banner);
   form->Show();
-  toolkit::PumpMessages(100);
+  toolkit::test::PumpMessages(100);
   int checked = 0;
   for (int y = 0; y < banner.height; y += 7) {
     for (int x = 0; x < 431; x += 13) {
       const uint32_t pixel = banner.At(x, y);
       if (pixel >> 24 != 0xFF) continue;  // blended with the background
       ++checked;
-      EXPECT_EQ(form->Banner->Surface().PixelAt(x, y), pixel & 0xFFFFFF) << x << "," << y;
+      EXPECT_EQ(drawn.PixelAt(x, y), pixel & 0xFFFFFF) << x << "," << y;
 #ifdef _WIN32
       if (toolkit::PeersEnabled()) {
         HDC dc = GetDC(Hwnd(*form->Banner));
@@ -474,12 +478,12 @@ TEST_F(SettingsFormTest, ScreenshotsOfTheFourPages) {
   POINT client{0, 0};
   ClientToScreen(Hwnd(*form), &client);
   for (int page = 0; page < 4; ++page) {
-    form->Pages->SelectPage(page);
-    toolkit::PumpMessages(200);
+    toolkit::test::SelectPage(*form->Pages, page);
+    toolkit::test::PumpMessages(200);
     const std::filesystem::path file = folder / (std::string(names[page]) + ".bmp");
-    EXPECT_TRUE(toolkit::SaveScreenshot(*form, file.u16string())) << names[page];
+    EXPECT_TRUE(toolkit::test::SaveScreenshot(*form, file.u16string())) << names[page];
     // The picture shows the window, its banner at the client area's top left on every page.
-    const toolkit::Picture shot = toolkit::CaptureWindow(*form);
+    const toolkit::Picture shot = toolkit::test::CaptureWindow(*form);
     ASSERT_EQ(shot.width, frame.right - frame.left) << names[page];
     ASSERT_EQ(shot.height, frame.bottom - frame.top) << names[page];
     int checked = 0;

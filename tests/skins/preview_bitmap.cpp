@@ -3,7 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "ui/toolkit/recording_canvas.h"
+#include "ui/toolkit/testing/recording_canvas.h"
 #endif
 
 namespace fixture {
@@ -21,7 +21,7 @@ TestPreview::TestPreview(uint32_t color, int width, int height)
   handle_ = CreateBitmap(width, height, 1, 32, rgb.data());
 #else
   handle_ = &picture_;
-  toolkit::RegisterHostBitmap(handle_, &picture_);
+  toolkit::test::RegisterHostBitmap(handle_, &picture_);
 #endif
 }
 
@@ -29,7 +29,7 @@ TestPreview::~TestPreview() {
 #ifdef _WIN32
   if (handle_) DeleteObject(static_cast<HBITMAP>(handle_));
 #else
-  toolkit::RegisterHostBitmap(handle_, nullptr);
+  toolkit::test::RegisterHostBitmap(handle_, nullptr);
 #endif
 }
 

@@ -16,9 +16,11 @@
 #include "tests/support/fixture.h"
 #include "tests/support/screen_pixel.h"
 #include "ui/toolkit/peer.h"
-#include "ui/toolkit/recording_canvas.h"
-#include "ui/toolkit/screenshot.h"
-#include "ui/toolkit/timer.h"
+#include "ui/toolkit/testing/painted.h"
+#include "ui/toolkit/testing/recording_canvas.h"
+#include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -108,7 +110,7 @@ TEST_F(SkinWindowTest, ListsTheBuiltInSkinThenAcs2ThenAcs3Files) {
 TEST_F(SkinWindowTest, EmptyFolderGivesTheBuiltInSkinOnAnEvenRow) {
   Open();
   ASSERT_EQ(form->SkinList->Count(), 1);
-  toolkit::RecordingCanvas canvas(178, 147);
+  toolkit::test::RecordingCanvas canvas(178, 147);
   form->SkinList->Paint(canvas);
   EXPECT_EQ(canvas.PixelAt(170, 40), kEvenRow);
   EXPECT_EQ(canvas.PixelAt(170, 60), 0xFFFFFFu);  // below the only row: untouched
@@ -132,14 +134,14 @@ class SkinRowsTest : public SkinWindowTest {
     kaleidra::SkinItemVector sorted;
     for (auto& row : rows) sorted.Append(u"SkinName", row.second);
     form->SkinList->ReplaceItems(sorted);
-    form->SkinList->ClickItem(2);
-    form->SkinList->Focus();
+    toolkit::test::ClickItem(*form->SkinList, 2);
+    toolkit::test::Focus(*form->SkinList);
   }
   static int Top(int row) { return row * 50; }
 };
 
 TEST_F(SkinRowsTest, RowsOnTheTestCanvas) {
-  toolkit::RecordingCanvas canvas(178, 250);
+  toolkit::test::RecordingCanvas canvas(178, 250);
   form->SkinList->Paint(canvas);
   const uint32_t window = SystemColor(SysColor::Window);
   const uint32_t highlight = SystemColor(SysColor::Highlight);
@@ -153,13 +155,14 @@ TEST_F(SkinRowsTest, RowsOnTheTestCanvas) {
   // The refused skin's row has its background only.
   EXPECT_EQ(canvas.PixelAt(5, Top(3) + 25), window);
 
-  std::vector<toolkit::CanvasOp> texts;
+  std::vector<toolkit::test::CanvasOp> texts;
   std::vector<toolkit::Rect> focus;
   std::vector<std::pair<void*, toolkit::Rect>> thumbnails;
   for (const auto& op : canvas.Ops()) {
-    if (op.kind == toolkit::CanvasOp::Kind::Text) texts.push_back(op);
-    if (op.kind == toolkit::CanvasOp::Kind::FocusRect) focus.push_back(op.rect);
-    if (op.kind == toolkit::CanvasOp::Kind::Bitmap) thumbnails.emplace_back(op.bitmap, op.rect);
+    if (op.kind == toolkit::test::CanvasOp::Kind::Text) texts.push_back(op);
+    if (op.kind == toolkit::test::CanvasOp::Kind::FocusRect) focus.push_back(op.rect);
+    if (op.kind == toolkit::test::CanvasOp::Kind::Bitmap)
+      thumbnails.emplace_back(op.bitmap, op.rect);
   }
   auto thumbnail = [](void* preview, int row) {
     return std::make_pair(preview, toolkit::Rect::FromBounds(6, Top(row) + 6, 38, 38));
@@ -168,9 +171,9 @@ TEST_F(SkinRowsTest, RowsOnTheTestCanvas) {
                             thumbnail(blue.Handle(), 0), thumbnail(green.Handle(), 1),
                             thumbnail(green.Handle(), 2)}));
   ASSERT_EQ(texts.size(), 8u);  // name and author of the four rows with an entry
-  const int h = toolkit::HeadlessTextExtent(u"h", form->SkinList->GetFont()).height;
-  const toolkit::CanvasOp& name = texts[4];  // row 2, selected
-  const toolkit::CanvasOp& author = texts[5];
+  const int h = toolkit::test::HeadlessTextExtent(u"h", form->SkinList->GetFont()).height;
+  const toolkit::test::CanvasOp& name = texts[4];  // row 2, selected
+  const toolkit::test::CanvasOp& author = texts[5];
   EXPECT_EQ(name.text, u"Имя 2.acs3");
   EXPECT_EQ(name.font.style, toolkit::kBold);
   EXPECT_EQ(name.rect.left, 50);
@@ -193,7 +196,7 @@ uint32_t RealPixel(const toolkit::Control& control, int x, int y) {
 TEST_F(SkinRowsTest, RowsInRealPixels) {
   if (!toolkit::PeersEnabled()) GTEST_SKIP();
   SendMessageW(static_cast<HWND>(form->SkinList->Handle()), LB_SETTOPINDEX, 0, 0);
-  toolkit::PumpMessages(150);
+  toolkit::test::PumpMessages(150);
   const toolkit::Control& list = *form->SkinList;
   EXPECT_EQ(RealPixel(list, 140, Top(0) + 40), kEvenRow);
   EXPECT_EQ(RealPixel(list, 140, Top(1) + 40), GetSysColor(COLOR_WINDOW));
@@ -207,9 +210,10 @@ TEST_F(SkinRowsTest, RowsInRealPixels) {
 TEST_F(SkinWindowTest, ClickingASkinShowsItsPreviewAndInformation) {
   Skin("Sea.acs2", green.Handle());
   Open();
-  form->SkinList->ClickItem(Row(u"Sea.acs2"));
-  const toolkit::CanvasOp& preview = form->PreviewImage->Surface().Ops().back();
-  EXPECT_EQ(preview.kind, toolkit::CanvasOp::Kind::Bitmap);
+  const toolkit::test::RecordingCanvas& area = toolkit::test::Drawings(*form->PreviewImage);
+  toolkit::test::ClickItem(*form->SkinList, Row(u"Sea.acs2"));
+  const toolkit::test::CanvasOp& preview = area.Ops().back();
+  EXPECT_EQ(preview.kind, toolkit::test::CanvasOp::Kind::Bitmap);
   EXPECT_EQ(preview.bitmap, green.Handle());
   EXPECT_EQ(preview.rect, toolkit::Rect::FromBounds(0, 0, 185, 129));
   EXPECT_EQ(
@@ -218,7 +222,7 @@ TEST_F(SkinWindowTest, ClickingASkinShowsItsPreviewAndInformation) {
                                    u"Описание обложки: Описание Sea.acs2"}));
 #ifdef _WIN32
   if (toolkit::PeersEnabled()) {
-    toolkit::PumpMessages(100);
+    toolkit::test::PumpMessages(100);
     EXPECT_EQ(RealPixel(*form->PreviewImage, 92, 64), kGreen);
   }
 #endif
@@ -242,28 +246,29 @@ TEST_F(SkinWindowTest, SkinsWithoutPreviewOrEntryShowThePlaceholder) {
         u"Описание обложки: Описание Bare.acs3"}},
       {refused, {u"Автор обложки: ", u"Имя обложки: ", u"Описание обложки: "}},
   };
+  toolkit::test::RecordingCanvas& area = toolkit::test::Drawings(*form->PreviewImage);
   for (const Case& c : cases) {
-    form->SkinList->ClickItem(0);  // a preview first, so the placeholder replaces it
-    form->SkinList->ClickItem(c.row);
-    toolkit::RecordingCanvas& area = form->PreviewImage->Surface();
+    toolkit::test::ClickItem(*form->SkinList,
+                             0);  // a preview first, so the placeholder replaces it
+    toolkit::test::ClickItem(*form->SkinList, c.row);
     EXPECT_EQ(area.PixelAt(0, 0), kBlack) << c.row;
     EXPECT_EQ(area.PixelAt(184, 128), kBlack);
     EXPECT_EQ(area.PixelAt(183, 127), kEvenRow);
     EXPECT_EQ(area.PixelAt(20, 20), kEvenRow);
-    const toolkit::CanvasOp& text = area.Ops().back();
-    ASSERT_EQ(text.kind, toolkit::CanvasOp::Kind::Text);
+    const toolkit::test::CanvasOp& text = area.Ops().back();
+    ASSERT_EQ(text.kind, toolkit::test::CanvasOp::Kind::Text);
     EXPECT_EQ(text.text, u"Недоступно");
     EXPECT_EQ(text.font.style, toolkit::kBold);
     EXPECT_EQ(text.font.height, 21);
     EXPECT_FALSE(text.opaque);
-    const toolkit::Size extent = toolkit::HeadlessTextExtent(u"Недоступно", text.font);
+    const toolkit::Size extent = toolkit::test::HeadlessTextExtent(u"Недоступно", text.font);
     EXPECT_EQ(text.rect.left, 185 / 2 - extent.width / 2);
     EXPECT_EQ(text.rect.top, 129 / 2 - extent.height / 2);
     EXPECT_EQ(form->InfoMmo->Lines(), c.info);
   }
 #ifdef _WIN32
   if (toolkit::PeersEnabled()) {
-    toolkit::PumpMessages(100);
+    toolkit::test::PumpMessages(100);
     EXPECT_EQ(RealPixel(*form->PreviewImage, 0, 0), kBlack);
     EXPECT_EQ(RealPixel(*form->PreviewImage, 5, 5), kEvenRow);
   }
@@ -273,7 +278,7 @@ TEST_F(SkinWindowTest, SkinsWithoutPreviewOrEntryShowThePlaceholder) {
 TEST_F(SkinWindowTest, AddingByButtonAndDoubleClickSharesTheEntry) {
   Skin("Sea.acs2", green.Handle());
   Open();
-  form->AddBtn->Click();  // nothing current yet
+  toolkit::test::Click(*form->AddBtn);  // nothing current yet
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, u"Совершена неверная операция, нечего добавлять");
   EXPECT_FALSE(boxes.calls[0].hasCaption);
@@ -282,10 +287,10 @@ TEST_F(SkinWindowTest, AddingByButtonAndDoubleClickSharesTheEntry) {
   EXPECT_EQ(form->SelSkinList->Count(), 0);
 
   const int sea = Row(u"Sea.acs2");
-  form->SkinList->ClickItem(sea);
-  form->AddBtn->Click();
-  form->AddBtn->Click();
-  form->SkinList->DoubleClickItem(sea);
+  toolkit::test::ClickItem(*form->SkinList, sea);
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::DoubleClickItem(*form->SkinList, sea);
   ASSERT_EQ(form->SelSkinList->Count(), 3);
   const kaleidra::SkinEntryRef& entry = form->SkinList->Entry(sea);
   for (int i = 0; i < 3; ++i) {
@@ -296,7 +301,7 @@ TEST_F(SkinWindowTest, AddingByButtonAndDoubleClickSharesTheEntry) {
   EXPECT_EQ(form->SelSkinList->ItemIndex(), -1);
   EXPECT_EQ(entry.use_count(), 4);  // SkinList and three selected rows
 
-  form->OKBtn->Click();
+  toolkit::test::Click(*form->OKBtn);
   EXPECT_FALSE(form->IsShown());
   EXPECT_EQ(form->TempList().Count(), 0);
   // Released once, for the save: only SkinList's reference remains.
@@ -334,12 +339,12 @@ TEST_P(SkinDeleteTest, RemovesTheCurrentRowAndMovesTheCaret) {
   for (bool byButton : {false, true}) {
     form->SelSkinList->ClearItems();
     for (int i = 0; i < c.rows; ++i) Select({platform::ToDecimal(i) + u".acs3"});
-    form->SelSkinList->ClickItem(c.removed);
+    toolkit::test::ClickItem(*form->SelSkinList, c.removed);
     if (byButton) {
-      form->DelBtn->Click();
+      toolkit::test::Click(*form->DelBtn);
     } else {
-      form->SelSkinList->Focus();
-      form->SelSkinList->PressKey(toolkit::kKeyDelete);
+      toolkit::test::Focus(*form->SelSkinList);
+      toolkit::test::PressKey(*form->SelSkinList, toolkit::kKeyDelete);
     }
     EXPECT_EQ(Selection(), c.left) << byButton;
     const int current = form->SelSkinList->ItemIndex();
@@ -358,10 +363,10 @@ TEST_F(SkinWindowTest, DeleteWithSeveralRowsSelectedRemovesOnlyTheFocusedRow) {
   for (const char* name : {"0.acs3", "1.acs3", "2.acs3", "3.acs3"}) Skin(name);
   Open();
   Select({u"0.acs3", u"1.acs3", u"2.acs3", u"3.acs3"});
-  form->SelSkinList->ClickItem(0);
-  form->SelSkinList->ClickItem(3, toolkit::kCtrl);
-  form->SelSkinList->ClickItem(1, toolkit::kCtrl);  // focused
-  form->DelBtn->Click();
+  toolkit::test::ClickItem(*form->SelSkinList, 0);
+  toolkit::test::ClickItem(*form->SelSkinList, 3, toolkit::kCtrl);
+  toolkit::test::ClickItem(*form->SelSkinList, 1, toolkit::kCtrl);  // focused
+  toolkit::test::Click(*form->DelBtn);
   EXPECT_EQ(Selection(), (std::vector<std::u16string>{u"0.acs3", u"2.acs3", u"3.acs3"}));
   EXPECT_TRUE(form->SelSkinList->Selected(0));
   EXPECT_FALSE(form->SelSkinList->Selected(1));
@@ -373,11 +378,11 @@ TEST_F(SkinWindowTest, OtherKeysAreLeftToTheList) {
   for (const char* name : {"0.acs3", "1.acs3", "2.acs3"}) Skin(name);
   Open();
   Select({u"0.acs3", u"1.acs3", u"2.acs3"});
-  form->SelSkinList->ClickItem(0);
-  form->SelSkinList->Focus();
-  form->SelSkinList->PressKey(113);  // F2: nothing at all
+  toolkit::test::ClickItem(*form->SelSkinList, 0);
+  toolkit::test::Focus(*form->SelSkinList);
+  toolkit::test::PressKey(*form->SelSkinList, 113);  // F2: nothing at all
   EXPECT_EQ(form->SelSkinList->ItemIndex(), 0);
-  form->SelSkinList->PressKey(toolkit::kKeyDown);
+  toolkit::test::PressKey(*form->SelSkinList, toolkit::kKeyDown);
   EXPECT_EQ(form->SelSkinList->ItemIndex(), 1);
   EXPECT_EQ(form->SelSkinList->Count(), 3);
 }
@@ -389,14 +394,14 @@ TEST_F(SkinWindowTest, CancelRestoresTheRowsOfTheLastShowing) {
   const std::vector<kaleidra::SkinEntry*> before = {form->SelSkinList->Entry(0).get(),
                                                     form->SelSkinList->Entry(1).get()};
   form->Show();
-  form->SkinList->ClickItem(Row(u"2.acs3"));
-  form->AddBtn->Click();
-  form->SelSkinList->ClickItem(0);
-  form->DelBtn->Click();
-  form->ClearBtn->Click();
-  form->AddBtn->Click();
-  form->SelSkinList->ClickItem(0);
-  form->ExitBtn->Click();
+  toolkit::test::ClickItem(*form->SkinList, Row(u"2.acs3"));
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::ClickItem(*form->SelSkinList, 0);
+  toolkit::test::Click(*form->DelBtn);
+  toolkit::test::Click(*form->ClearBtn);
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::ClickItem(*form->SelSkinList, 0);
+  toolkit::test::Click(*form->ExitBtn);
   EXPECT_FALSE(form->IsShown());
   EXPECT_EQ(Selection(), (std::vector<std::u16string>{u"0.acs3", u"1.acs3"}));
   EXPECT_EQ(form->SelSkinList->Entry(0).get(), before[0]);
@@ -405,19 +410,19 @@ TEST_F(SkinWindowTest, CancelRestoresTheRowsOfTheLastShowing) {
 
   // "ОК" keeps the edits; the next showing starts from them.
   form->Show();
-  form->ClearBtn->Click();
-  form->AddBtn->Click();
-  form->OKBtn->Click();
+  toolkit::test::Click(*form->ClearBtn);
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::Click(*form->OKBtn);
   EXPECT_EQ(Selection(), std::vector<std::u16string>{u"2.acs3"});
   form->Show();
-  form->ClearBtn->Click();
-  form->ExitBtn->Click();
+  toolkit::test::Click(*form->ClearBtn);
+  toolkit::test::Click(*form->ExitBtn);
   EXPECT_EQ(Selection(), std::vector<std::u16string>{u"2.acs3"});
 }
 
 TEST_F(SkinWindowTest, OkOnAnEmptySelectionAsksForSkinsAndStaysOpen) {
   Open();
-  form->OKBtn->Click();
+  toolkit::test::Click(*form->OKBtn);
   EXPECT_TRUE(form->IsShown());
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text,
@@ -481,10 +486,10 @@ TEST_F(SkinWindowTest, Screenshots) {
   const std::filesystem::path folder = ScreenshotFolder();
   toolkit::Picture shot;
   auto shoot = [&](const char* name) {
-    toolkit::PumpMessages(200);
+    toolkit::test::PumpMessages(200);
     EXPECT_TRUE(
-        toolkit::SaveScreenshot(*form, (folder / (std::string(name) + ".bmp")).u16string()));
-    shot = toolkit::CaptureWindow(*form);
+        toolkit::test::SaveScreenshot(*form, (folder / (std::string(name) + ".bmp")).u16string()));
+    shot = toolkit::test::CaptureWindow(*form);
   };
   // A pixel of the picture, at x, y of the control's client area in the real window.
   auto shown = [&](const toolkit::Control& control, int x, int y) {
@@ -494,17 +499,17 @@ TEST_F(SkinWindowTest, Screenshots) {
     ClientToScreen(static_cast<HWND>(control.Handle()), &at);
     return shot.At(at.x - frame.left, at.y - frame.top);
   };
-  form->SkinList->ClickItem(0);
-  form->AddBtn->Click();
-  form->SkinList->ClickItem(Row(u"Ocean.acs3"));
-  form->AddBtn->Click();
-  form->SelSkinList->ClickItem(1);
+  toolkit::test::ClickItem(*form->SkinList, 0);
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::ClickItem(*form->SkinList, Row(u"Ocean.acs3"));
+  toolkit::test::Click(*form->AddBtn);
+  toolkit::test::ClickItem(*form->SelSkinList, 1);
   shoot("skins_1_preview_and_selection");
   ASSERT_FALSE(shot.Empty());
   EXPECT_EQ(shown(*form->PreviewImage, 90, 60), kGreen);  // Ocean's preview, stretched
   EXPECT_EQ(shown(*form->SelSkinList, 140, 50 + 40), GetSysColor(COLOR_HIGHLIGHT));
-  form->SkinList->ClickItem(Row(u"Bare.acs2"));
-  form->AddBtn->Click();
+  toolkit::test::ClickItem(*form->SkinList, Row(u"Bare.acs2"));
+  toolkit::test::Click(*form->AddBtn);
   shoot("skins_2_placeholder");
   ASSERT_FALSE(shot.Empty());
   EXPECT_EQ(shown(*form->PreviewImage, 3, 3), kEvenRow);  // the placeholder's background

@@ -17,6 +17,7 @@
 #include "ui/settings/settings_window.h"
 #include "ui/skins/skin_window.h"
 #include "ui/toolkit/peer.h"
+#include "ui/toolkit/testing/user_actions.h"
 #include "ui/toolkit/timer.h"
 
 namespace soak {
@@ -65,7 +66,7 @@ void ClickIntoModal(toolkit::Button& button, const std::function<void()>& inside
   timer.onTimer = act;
   timer.SetInterval(1);
   timer.SetEnabled(true);
-  button.Click();
+  toolkit::test::Click(button);
   act();
 }
 
@@ -74,7 +75,7 @@ void SelectPageOf(kaleidra::TSettingsForm& form, const toolkit::Control& control
   while (page->GetKind() != toolkit::Kind::TabSheet) page = page->Parent();
   const auto pages = form.Pages->Pages();
   for (size_t i = 0; i < pages.size(); ++i)
-    if (pages[i] == page) form.Pages->SelectPage(static_cast<int>(i));
+    if (pages[i] == page) toolkit::test::SelectPage(*form.Pages, static_cast<int>(i));
 }
 
 // Opens a selection window from its button, as the user does.
@@ -82,7 +83,7 @@ void OpenFromSettings(toolkit::RadioGroup& mode, toolkit::Button& button,
                       const std::function<void()>& inside) {
   kaleidra::TSettingsForm& settings = *kaleidra::SettingsForm;
   SelectPageOf(settings, button);
-  mode.ClickItem(2);  // the user's own list enables the button
+  toolkit::test::ClickItem(mode, 2);  // the user's own list enables the button
   ClickIntoModal(button, inside);
 }
 
@@ -90,17 +91,18 @@ void UseSelectionWindows() {
   kaleidra::TSettingsForm& settings = *kaleidra::SettingsForm;
   OpenFromSettings(*settings.SkinMethod, *settings.SkinSelBtn, [] {
     kaleidra::TSkinListForm& skins = *kaleidra::SkinListForm;
-    skins.SkinList->ClickItem(skins.SkinList->Count() - 1);  // preview and information
-    skins.AddBtn->Click();
-    skins.ExitBtn->Click();  // "Отмена": the selection as it was
+    toolkit::test::ClickItem(*skins.SkinList,
+                             skins.SkinList->Count() - 1);  // preview and information
+    toolkit::test::Click(*skins.AddBtn);
+    toolkit::test::Click(*skins.ExitBtn);  // "Отмена": the selection as it was
   });
   OpenFromSettings(*settings.ChooseColor, *settings.BtnColorsRange, [] {
-    kaleidra::ColorListForm->AddBtn->Click();
-    kaleidra::ColorListForm->ExitBtn->Click();
+    toolkit::test::Click(*kaleidra::ColorListForm->AddBtn);
+    toolkit::test::Click(*kaleidra::ColorListForm->ExitBtn);
   });
   OpenFromSettings(*settings.ChooseIntensity, *settings.BtnIntensitiesRange, [] {
-    kaleidra::IntensityListForm->AddBtn->Click();
-    kaleidra::IntensityListForm->ExitBtn->Click();
+    toolkit::test::Click(*kaleidra::IntensityListForm->AddBtn);
+    toolkit::test::Click(*kaleidra::IntensityListForm->ExitBtn);
   });
 }
 
@@ -132,7 +134,7 @@ void OneLife() {
   player->menu.Pick(player->menu.items.begin()->first);
   ASSERT_EQ(plugin->ShowSettingsDialog(nullptr), 0);
   UseSelectionWindows();
-  kaleidra::SettingsForm->ClickCloseBox();
+  toolkit::test::ClickCloseBox(*kaleidra::SettingsForm);
   ASSERT_EQ(plugin->Finalize(), 0);
   EXPECT_EQ(plugin->Release(), 0u);
   kaleidra::ReleaseServices();  // as the library's unload does

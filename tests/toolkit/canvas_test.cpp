@@ -1,9 +1,9 @@
 // The recording canvas: what it rasterises is what tests of painting check.
 #include <gtest/gtest.h>
 
-#include "ui/toolkit/recording_canvas.h"
+#include "ui/toolkit/testing/recording_canvas.h"
 
-namespace toolkit {
+namespace toolkit::test {
 namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFF;
@@ -92,4 +92,4 @@ TEST(CanvasTest, TextIsRecordedWithFontColourAndBackground) {
 }
 
 }  // namespace
-}  // namespace toolkit
+}  // namespace toolkit::test

@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace toolkit {
 namespace {
@@ -42,17 +43,17 @@ TEST_F(ControlsTest, SettingStateRunsTheClickHandlerOnlyOnChange) {
   EXPECT_EQ(boxClicks, 1);
   box.SetChecked(true);
   EXPECT_EQ(boxClicks, 1);
-  box.Click();
+  toolkit::test::Click(box);
   EXPECT_FALSE(box.Checked());
   EXPECT_EQ(boxClicks, 2);
 
   group.SetItemIndex(2);
   group.SetItemIndex(2);
   EXPECT_EQ(groupClicks, 1);
-  group.ClickItem(0);
+  toolkit::test::ClickItem(group, 0);
   EXPECT_EQ(group.ItemIndex(), 0);
   EXPECT_EQ(groupClicks, 2);
-  group.ClickItem(0);  // the item already selected
+  toolkit::test::ClickItem(group, 0);  // the item already selected
   EXPECT_EQ(groupClicks, 2);
 }
 
@@ -71,15 +72,15 @@ TEST_F(ControlsTest, DisabledGroupBoxDisablesEveryControlInside) {
   box.SetEnabled(false);
   EXPECT_TRUE(inside.Enabled());
   EXPECT_FALSE(inside.EffectivelyEnabled());
-  inside.Click();
-  spin.Type(u"100");
+  toolkit::test::Click(inside);
+  toolkit::test::Type(spin, u"100");
   EXPECT_FALSE(inside.Checked());
   EXPECT_EQ(spin.Text(), u"60");
-  outside.Click();
+  toolkit::test::Click(outside);
   EXPECT_EQ(clicks, 1);
 
   box.SetEnabled(true);
-  inside.Click();
+  toolkit::test::Click(inside);
   EXPECT_TRUE(inside.Checked());
   EXPECT_EQ(clicks, 2);
 }
@@ -105,18 +106,18 @@ TEST_F(ControlsTest, SpinEditReadsTextAndClampsOnSetAndOnFocusLoss) {
   } texts[] = {{u"45", 45},         {u"5", 5},   {u"abc", 30}, {u"", 30},
                {u"4294967296", 30}, {u"-7", -7}, {u"12x", 30}, {u" 90 ", 90}};
   for (const auto& c : texts) {
-    spin.Focus();
-    spin.Type(c.typed);
+    toolkit::test::Focus(spin);
+    toolkit::test::Type(spin, c.typed);
     EXPECT_EQ(spin.Value(), c.value) << platform::ToUtf8(c.typed);
   }
 
-  spin.Focus();
-  spin.Type(u"5");
-  other.Focus();
+  toolkit::test::Focus(spin);
+  toolkit::test::Type(spin, u"5");
+  toolkit::test::Focus(other);
   EXPECT_EQ(spin.Text(), u"30");
-  spin.Focus();
-  spin.Type(u"100000");
-  other.Focus();
+  toolkit::test::Focus(spin);
+  toolkit::test::Type(spin, u"100000");
+  toolkit::test::Focus(other);
   EXPECT_EQ(spin.Value(), 86400);
   spin.StepBy(-1);
   EXPECT_EQ(spin.Value(), 86390);
@@ -133,7 +134,7 @@ TEST_F(ControlsTest, PageControlKeepsTheChosenPageAndShowsOnlyIt) {
   EXPECT_TRUE(first.Visible());
   EXPECT_FALSE(second.Visible());
 
-  pages.SelectPage(1);
+  toolkit::test::SelectPage(pages, 1);
   form.Close();
   form.Show();
   EXPECT_EQ(pages.ActivePage(), &second);
@@ -146,10 +147,10 @@ TEST_F(ControlsTest, MemoHoldsLinesAndIgnoresTypingWhenReadOnly) {
   Show();
   memo.SetLines({u"Первая ", u"вторая"});
   EXPECT_EQ(memo.Text(), u"Первая \r\nвторая");
-  memo.Type(u"a\r\nb\r\nc");
+  toolkit::test::Type(memo, u"a\r\nb\r\nc");
   EXPECT_EQ(memo.Lines(), (std::vector<std::u16string>{u"a", u"b", u"c"}));
   memo.SetReadOnly(true);
-  memo.Type(u"changed");
+  toolkit::test::Type(memo, u"changed");
   EXPECT_EQ(memo.Lines().size(), 3u);
   memo.Clear();
   memo.AddLine(u"Автор обложки: X");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/toolkit/testing/user_actions.h"
+
 namespace toolkit {
 namespace {
 
@@ -140,17 +142,17 @@ TEST(DescriptionTest, BindsTypedControlsWithTheirPlaceAndInitialValues) {
 TEST(DescriptionTest, WiredHandlersRunOnUserActions) {
   TDemoForm form;
   form.Show();
-  form.PickBtn->Click();  // disabled
-  form.ModeGroup->ClickItem(2);
-  form.PickBtn->Click();
-  form.StartChk->Click();
-  form.Pages->SelectPage(1);
-  form.TimerChk->Click();
+  toolkit::test::Click(*form.PickBtn);  // disabled
+  toolkit::test::ClickItem(*form.ModeGroup, 2);
+  toolkit::test::Click(*form.PickBtn);
+  toolkit::test::Click(*form.StartChk);
+  toolkit::test::SelectPage(*form.Pages, 1);
+  toolkit::test::Click(*form.TimerChk);
   EXPECT_TRUE(form.TimerInterval->EffectivelyEnabled());
   form.ItemsList->AddItem(u"one");
-  form.ItemsList->ClickItem(0);
-  form.ItemsList->PressKey(kKeyDelete);
-  form.ClickCloseBox();
+  toolkit::test::ClickItem(*form.ItemsList, 0);
+  toolkit::test::PressKey(*form.ItemsList, kKeyDelete);
+  toolkit::test::ClickCloseBox(form);
   form.Destroy();
   EXPECT_EQ(form.calls,
             (std::vector<std::string>{"FormCreate", "FormShow", "PickBtnClick", "StartChkClick",

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "ui/toolkit/form.h"
-#include "ui/toolkit/recording_canvas.h"
+#include "ui/toolkit/testing/recording_canvas.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace toolkit {
 namespace {
@@ -35,23 +36,23 @@ class ListBoxTest : public ::testing::Test {
 TEST_F(ListBoxTest, ClickingSelectsAndMakesCurrent) {
   ListBox& list = MakeList(false, 4);
   EXPECT_EQ(list.ItemIndex(), -1);
-  list.ClickItem(2);
+  toolkit::test::ClickItem(list, 2);
   EXPECT_EQ(list.ItemIndex(), 2);
   EXPECT_TRUE(list.Selected(2));
   EXPECT_EQ(list.ItemData(2), &payloads[2]);
   EXPECT_EQ(clicks, 1);
-  list.ClickItem(1);
+  toolkit::test::ClickItem(list, 1);
   EXPECT_EQ(list.SelectedCount(), 1);
-  list.DoubleClickItem(3);
+  toolkit::test::DoubleClickItem(list, 3);
   EXPECT_EQ(list.ItemIndex(), 3);
   EXPECT_EQ(doubleClicks, 1);
 }
 
 TEST_F(ListBoxTest, MultipleSelectionKeepsOtherSelectedItemsWhenOneIsDeleted) {
   ListBox& list = MakeList(true, 4);
-  list.ClickItem(0);
-  list.ClickItem(2, kCtrl);
-  list.ClickItem(3, kCtrl);
+  toolkit::test::ClickItem(list, 0);
+  toolkit::test::ClickItem(list, 2, kCtrl);
+  toolkit::test::ClickItem(list, 3, kCtrl);
   EXPECT_EQ(list.ItemIndex(), 3);
   EXPECT_EQ(list.SelectedCount(), 3);
 
@@ -72,11 +73,11 @@ TEST_F(ListBoxTest, KeyHandlerRunsFirstAndCanConsumeTheKey) {
     EXPECT_EQ(l.ItemIndex(), 0);  // before the list moved
     if (key == kKeyDelete) key = 0;
   };
-  list.ClickItem(0);
-  list.Focus();
-  list.PressKey(kKeyDelete);
+  toolkit::test::ClickItem(list, 0);
+  toolkit::test::Focus(list);
+  toolkit::test::PressKey(list, kKeyDelete);
   EXPECT_EQ(list.ItemIndex(), 0);
-  list.PressKey(kKeyDown);
+  toolkit::test::PressKey(list, kKeyDown);
   EXPECT_EQ(seen, (std::vector<uint16_t>{kKeyDelete, kKeyDown}));
   EXPECT_EQ(list.ItemIndex(), 1);
   EXPECT_GE(clicks, 2);  // moving with the keyboard is reported like a click
@@ -84,14 +85,14 @@ TEST_F(ListBoxTest, KeyHandlerRunsFirstAndCanConsumeTheKey) {
 
 TEST_F(ListBoxTest, DrawItemGetsIndexRectAndState) {
   ListBox& list = MakeList(false, 3);
-  list.ClickItem(1);
-  list.Focus();
+  toolkit::test::ClickItem(list, 1);
+  toolkit::test::Focus(list);
   std::vector<DrawItemEvent> events;
   list.onDrawItem = [&](ListBox&, Canvas& canvas, const DrawItemEvent& e) {
     events.push_back(e);
     canvas.FillRect(e.rect, Brush{Brush::Style::Solid, e.selected ? 0x0000FFu : 0x00FF00u});
   };
-  RecordingCanvas canvas(178, 200);
+  test::RecordingCanvas canvas(178, 200);
   list.Paint(canvas);
   ASSERT_EQ(events.size(), 3u);
   EXPECT_EQ(events[1].rect, Rect::FromBounds(0, 20, 178, 20));
@@ -105,14 +106,14 @@ TEST_F(ListBoxTest, DrawItemGetsIndexRectAndState) {
 
 TEST_F(ListBoxTest, DeletingOrClearingLeavesNoStaleCurrentItem) {
   ListBox& list = MakeList(false, 2);
-  list.ClickItem(1);
+  toolkit::test::ClickItem(list, 1);
   list.DeleteItem(1);
   EXPECT_EQ(list.ItemIndex(), -1);
-  list.ClickItem(0);
+  toolkit::test::ClickItem(list, 0);
   list.Clear();
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(list.ItemIndex(), -1);
-  list.PressKey(kKeyDown);  // nothing to move to
+  toolkit::test::PressKey(list, kKeyDown);  // nothing to move to
   EXPECT_EQ(list.ItemIndex(), -1);
 }
 

@@ -7,6 +7,8 @@
 
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/testing/time.h"
+#include "ui/toolkit/testing/user_actions.h"
 
 namespace toolkit {
 namespace {
@@ -20,17 +22,17 @@ TEST(TimerTest, SameIntervalKeepsThePeriodAndAChangedOneRestartsIt) {
   timer.onTimer = [&] { ++ticks; };
   timer.SetInterval(kPeriod);
   timer.SetEnabled(true);
-  PumpMessages(kPeriod * 5 / 8);
+  test::PumpMessages(kPeriod * 5 / 8);
   timer.SetInterval(kPeriod);
   timer.SetEnabled(true);
-  PumpMessages(kPeriod * 5 / 8);
+  test::PumpMessages(kPeriod * 5 / 8);
   EXPECT_EQ(ticks, 1) << "an unchanged interval must not restart the period";
 
-  PumpMessages(kPeriod * 5 / 8);  // 1.5 periods from the start of the second
+  test::PumpMessages(kPeriod * 5 / 8);  // 1.5 periods from the start of the second
   timer.SetInterval(kPeriod * 2);
-  PumpMessages(kPeriod * 3 / 2);
+  test::PumpMessages(kPeriod * 3 / 2);
   EXPECT_EQ(ticks, 1) << "a changed interval starts its period anew";
-  PumpMessages(kPeriod);
+  test::PumpMessages(kPeriod);
   EXPECT_EQ(ticks, 2);
 }
 
@@ -39,12 +41,12 @@ TEST(TimerTest, StoppedAtCreationAndSilentWhenSwitchedOffOrDestroyed) {
   Timer kept;
   kept.onTimer = [&] { ++ticks; };
   kept.SetInterval(50);
-  PumpMessages(200);
+  test::PumpMessages(200);
   EXPECT_EQ(ticks, 0);
   EXPECT_FALSE(kept.Running());
 
   kept.SetEnabled(true);
-  PumpMessages(120);
+  test::PumpMessages(120);
   EXPECT_GE(ticks, 1);
   kept.SetEnabled(false);
   const int afterStop = ticks;
@@ -54,7 +56,7 @@ TEST(TimerTest, StoppedAtCreationAndSilentWhenSwitchedOffOrDestroyed) {
     dropped->SetInterval(50);
     dropped->SetEnabled(true);
   }
-  PumpMessages(200);
+  test::PumpMessages(200);
   EXPECT_EQ(ticks, afterStop);
 }
 
@@ -75,13 +77,13 @@ TEST(TimerTest, ModalShowStillDeliversTicks) {
   timer.onTimer = [&] {
     if (++ticks != 2) return;
     modalWhileTicking = modal.IsModal();
-    ok.Click();
+    toolkit::test::Click(ok);
   };
   timer.SetInterval(30);
   timer.SetEnabled(true);
   modal.ShowModal();
   // Headless, showing returns at once and time has to be let pass by hand.
-  PumpMessages(60);
+  test::PumpMessages(60);
 
   EXPECT_GE(ticks, 2);
   EXPECT_TRUE(modalWhileTicking);

@@ -12,7 +12,10 @@
 #include "ui/toolkit/handles.h"
 #include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/list_box.h"
-#include "ui/toolkit/screenshot.h"
+#include "ui/toolkit/testing/painted.h"
+#include "ui/toolkit/testing/screenshot.h"
+#include "ui/toolkit/testing/time.h"
+#include "ui/toolkit/testing/user_actions.h"
 #include "ui/toolkit/timer.h"
 
 #ifdef _WIN32
@@ -91,7 +94,7 @@ TEST(WindowTest, CloseRunsTheHandlerAndHidesWhileHideDoesNot) {
   s.form->Show();
   s.form->Show();  // already shown: only brought to the top
   EXPECT_TRUE(s.form->IsShown());
-  s.form->ClickCloseBox();
+  toolkit::test::ClickCloseBox(*s.form);
   EXPECT_FALSE(s.form->IsShown());
   s.form->Show();
   s.form->Hide();
@@ -106,7 +109,7 @@ TEST(WindowTest, DialogKeyHookLivesWhileAModelessFormIsShown) {
   b.form->Show();
   a.form->Hide();
   EXPECT_EQ(DialogKeyHookInstalled(), PeersEnabled());
-  b.form->ClickCloseBox();
+  toolkit::test::ClickCloseBox(*b.form);
   EXPECT_FALSE(DialogKeyHookInstalled());
 }
 
@@ -148,18 +151,25 @@ TEST(WindowTest, SwatchPaintsAtOnceAndPictureAreaKeepsItsDrawing) {
   s.form->Show();
   s.swatchColor = 0x00FF00;
   s.swatch->PaintNow();
+  test::RecordingCanvas& banner = test::Drawings(*s.banner);
   s.banner->SetPicture(Picture{1, 1, false, {0x123456}});
   s.banner->Draw([](Canvas& c) { c.FillRect(Rect{1, 0, 3, 2}, Brush{Brush::Style::Solid, 0}); });
-  EXPECT_EQ(s.banner->Surface().PixelAt(0, 0), 0x123456u);
-  EXPECT_EQ(s.banner->Surface().PixelAt(2, 1), 0u);
+  EXPECT_EQ(banner.PixelAt(0, 0), 0x123456u);
+  EXPECT_EQ(banner.PixelAt(2, 1), 0u);
 #ifdef _WIN32
   if (PeersEnabled()) {
     HDC dc = GetDC(static_cast<HWND>(s.swatch->Handle()));
     EXPECT_EQ(GetPixel(dc, 5, 5), 0x00FF00u);
     ReleaseDC(static_cast<HWND>(s.swatch->Handle()), dc);
+    // The window shows what its surface kept.
+    test::PumpMessages(100);
+    HDC area = GetDC(static_cast<HWND>(s.banner->Handle()));
+    EXPECT_EQ(GetPixel(area, 0, 0), 0x123456u);
+    EXPECT_EQ(GetPixel(area, 2, 1), 0u);
+    ReleaseDC(static_cast<HWND>(s.banner->Handle()), area);
   }
 #else
-  EXPECT_EQ(s.swatch->LastPaint().PixelAt(5, 5), 0x00FF00u);
+  EXPECT_EQ(test::Painted(*s.swatch).PixelAt(5, 5), 0x00FF00u);
 #endif
 }
 
@@ -186,14 +196,14 @@ TEST(WindowTest, DraggingAChildButtonFollowsThePointerUnderCapture) {
   };
   s.form->Show();
 
-  thumb.MouseDown(MouseButton::Right, 5, 5);
+  toolkit::test::MouseDown(thumb, MouseButton::Right, 5, 5);
   EXPECT_TRUE(thumb.HasCapture());
-  thumb.MouseMove(9, 5);    // grabbed point 4 to the right
-  thumb.MouseMove(-40, 5);  // past the left end
-  thumb.MouseMove(500, 5);  // past the right end
-  thumb.MouseUp(MouseButton::Right, 500, 5);
+  toolkit::test::MouseMove(thumb, 9, 5);    // grabbed point 4 to the right
+  toolkit::test::MouseMove(thumb, -40, 5);  // past the left end
+  toolkit::test::MouseMove(thumb, 500, 5);  // past the right end
+  toolkit::test::MouseUp(thumb, MouseButton::Right, 500, 5);
   EXPECT_FALSE(thumb.HasCapture());
-  thumb.MouseMove(3, 5);  // no longer dragging
+  toolkit::test::MouseMove(thumb, 3, 5);  // no longer dragging
   EXPECT_EQ(lefts, (std::vector<int>{4, 0, 26}));
   EXPECT_EQ(thumb.Bounds().left, 26);
 #ifdef _WIN32
@@ -240,7 +250,7 @@ TEST(RealWindowTest, WindowsMatchTheControls) {
   HWND check = static_cast<HWND>(s.check->Handle());
   s.check->SetChecked(true);
   EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
-  s.check->Click();  // a real BM_CLICK comes back as the model's click
+  toolkit::test::Click(*s.check);  // a real BM_CLICK comes back as the model's click
   EXPECT_FALSE(s.check->Checked());
   EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
@@ -256,17 +266,17 @@ TEST(RealWindowTest, WindowsMatchTheControls) {
 
   s.list->AddItem(u"a");
   s.list->AddItem(u"b");
-  s.list->ClickItem(1);
+  toolkit::test::ClickItem(*s.list, 1);
   EXPECT_EQ(SendMessageW(static_cast<HWND>(s.list->Handle()), LB_GETCURSEL, 0, 0), 1);
   s.list->SetItemIndex(0);
   EXPECT_EQ(SendMessageW(static_cast<HWND>(s.list->Handle()), LB_GETCURSEL, 0, 0), 0);
 
-  s.pages->SelectPage(1);
+  toolkit::test::SelectPage(*s.pages, 1);
   EXPECT_FALSE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
-  s.pages->SelectPage(0);
+  toolkit::test::SelectPage(*s.pages, 0);
   EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(s.page->Handle())));
 
-  PumpMessages(100);
+  test::PumpMessages(100);
   {
     HWND list = static_cast<HWND>(s.list->Handle());
     HDC dc = GetDC(list);
@@ -274,8 +284,8 @@ TEST(RealWindowTest, WindowsMatchTheControls) {
     EXPECT_EQ(GetPixel(dc, 10, 30), 0xFF0000u);
     ReleaseDC(list, dc);
   }
-  EXPECT_TRUE(SaveScreenshot(*s.form, platform::ExecutableFolder() + u"toolkit_sample.bmp"));
-  EXPECT_FALSE(CaptureWindow(*s.form).Empty());
+  EXPECT_TRUE(test::SaveScreenshot(*s.form, platform::ExecutableFolder() + u"toolkit_sample.bmp"));
+  EXPECT_FALSE(test::CaptureWindow(*s.form).Empty());
 }
 
 // The host's loop knows nothing of our windows; the hook still gives Tab its meaning.
@@ -283,7 +293,7 @@ TEST(RealWindowTest, TabMovesTheFocusInAModelessFormUnderAForeignLoop) {
   if (!PeersEnabled()) GTEST_SKIP();
   SampleForm s;
   s.form->Show();
-  s.check->Focus();
+  toolkit::test::Focus(*s.check);
   HWND check = static_cast<HWND>(s.check->Handle());
   ASSERT_EQ(GetFocus(), check);
   PostMessageW(check, WM_KEYDOWN, VK_TAB, 0x000F0001);

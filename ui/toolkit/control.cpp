@@ -15,16 +15,6 @@ bool gPeersEnabled = true;
 bool gPeersEnabled = false;
 #endif
 
-UserAction MouseAction(UserAction::Kind kind, MouseButton button, int x, int y, uint8_t shift) {
-  UserAction action;
-  action.kind = kind;
-  action.button = button;
-  action.x = x;
-  action.y = y;
-  action.shift = shift;
-  return action;
-}
-
 }  // namespace
 
 bool PeersEnabled() {
@@ -134,24 +124,6 @@ bool Control::Focused() const {
   return form && form->FocusedControl() == this;
 }
 
-void Control::Focus() {
-  UserAction action;
-  action.kind = UserAction::Kind::Focus;
-  Act(action);
-}
-
-void Control::MouseDown(MouseButton button, int x, int y, uint8_t shift) {
-  Act(MouseAction(UserAction::Kind::MouseDown, button, x, y, shift));
-}
-
-void Control::MouseMove(int x, int y, uint8_t shift) {
-  Act(MouseAction(UserAction::Kind::MouseMove, MouseButton::Left, x, y, shift));
-}
-
-void Control::MouseUp(MouseButton button, int x, int y, uint8_t shift) {
-  Act(MouseAction(UserAction::Kind::MouseUp, button, x, y, shift));
-}
-
 void Control::SetCapture() {
   gCaptured = this;
   Changed(Change::Capture);
@@ -190,18 +162,16 @@ void Control::Unrealize() {
   peer_.reset();
 }
 
-void Control::HandleMouse(UserAction::Kind kind, MouseButton button, uint8_t shift, int x, int y) {
-  switch (kind) {
-    case UserAction::Kind::MouseDown:
+void Control::HandleMouse(MouseEvent event, MouseButton button, uint8_t shift, int x, int y) {
+  switch (event) {
+    case MouseEvent::Down:
       if (onMouseDown) onMouseDown(button, shift, x, y);
       break;
-    case UserAction::Kind::MouseMove:
+    case MouseEvent::Move:
       if (onMouseMove) onMouseMove(shift, x, y);
       break;
-    case UserAction::Kind::MouseUp:
+    case MouseEvent::Up:
       if (onMouseUp) onMouseUp(button, shift, x, y);
-      break;
-    default:
       break;
   }
 }
@@ -218,28 +188,6 @@ void Control::HandleFocus(bool gained) {
 
 void Control::Changed(Change what) {
   if (peer_) peer_->Sync(what);
-}
-
-void Control::Act(const UserAction& action) {
-  if (!EffectivelyEnabled() || !visible_) return;
-  Handle();  // a user acts on real windows where there are any
-  if (peer_ && peer_->Perform(action)) return;
-  ActHeadless(action);
-}
-
-void Control::ActHeadless(const UserAction& action) {
-  switch (action.kind) {
-    case UserAction::Kind::MouseDown:
-    case UserAction::Kind::MouseMove:
-    case UserAction::Kind::MouseUp:
-      HandleMouse(action.kind, action.button, action.shift, action.x, action.y);
-      break;
-    case UserAction::Kind::Focus:
-      HandleFocus(true);
-      break;
-    default:
-      break;
-  }
 }
 
 }  // namespace toolkit

@@ -32,6 +32,9 @@ enum class Kind {
   Custom,
 };
 
+// What the mouse did, as the window reports it.
+enum class MouseEvent { Down, Move, Up };
+
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(MouseButton button, uint8_t shift, int x, int y)>;
 using MouseMoveHandler = std::function<void(uint8_t shift, int x, int y)>;
@@ -79,16 +82,10 @@ class Control {
   void SetVisible(bool visible);
 
   bool Focused() const;
-  // The user moves the keyboard focus here (Tab or a click).
-  void Focus();
 
   MouseHandler onMouseDown;
   MouseMoveHandler onMouseMove;
   MouseHandler onMouseUp;
-  // The user's mouse, in the control's own coordinates.
-  void MouseDown(MouseButton button, int x, int y, uint8_t shift = kNoShift);
-  void MouseMove(int x, int y, uint8_t shift = kNoShift);
-  void MouseUp(MouseButton button, int x, int y, uint8_t shift = kNoShift);
   // Mouse capture: while set, movements keep coming here.
   void SetCapture();
   void ReleaseCapture();
@@ -103,7 +100,8 @@ class Control {
   void* Handle() const;
 
   // Entry points for peers: a notification from the real window.
-  virtual void HandleMouse(UserAction::Kind kind, MouseButton button, uint8_t shift, int x, int y);
+  // The mouse in the control's own coordinates.
+  virtual void HandleMouse(MouseEvent event, MouseButton button, uint8_t shift, int x, int y);
   virtual void HandleFocus(bool gained);
   // The keyboard focus moved from here to elsewhere.
   virtual void FocusLost() {}
@@ -114,10 +112,6 @@ class Control {
   virtual std::unique_ptr<Peer> CreatePeer() = 0;
   // Pushes a state change into the real window, if any.
   void Changed(Change what);
-  // Runs the action on the real window when there is one, else headless.
-  void Act(const UserAction& action);
-  // The headless meaning of a user action; the default handles mouse and focus.
-  virtual void ActHeadless(const UserAction& action);
   // A child has just been added.
   virtual void ChildAdded(Control&) {}
   // Called on the whole subtree when enabled state of an ancestor changes.

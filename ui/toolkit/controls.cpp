@@ -6,20 +6,6 @@
 namespace toolkit {
 namespace {
 
-UserAction Clicked(int index = -1) {
-  UserAction action;
-  action.kind = UserAction::Kind::Click;
-  action.index = index;
-  return action;
-}
-
-UserAction Typed(std::u16string text) {
-  UserAction action;
-  action.kind = UserAction::Kind::Type;
-  action.text = std::move(text);
-  return action;
-}
-
 // Decimal with an optional sign and surrounding blanks, within 32 bits.
 bool ParseWholeNumber(const std::u16string& text, int32_t& value) {
   size_t i = 0;
@@ -48,20 +34,8 @@ std::u16string Decimal(int32_t value) {
 
 }  // namespace
 
-void Button::Click() {
-  Act(Clicked());
-}
-
 void Button::HandleClick() {
   if (onClick) onClick();
-}
-
-void Button::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::Click) {
-    HandleClick();
-  } else {
-    Control::ActHeadless(action);
-  }
 }
 
 void CheckBox::SetChecked(bool checked) {
@@ -69,18 +43,6 @@ void CheckBox::SetChecked(bool checked) {
   checked_ = checked;
   Changed(Change::State);
   if (onClick) onClick();
-}
-
-void CheckBox::Click() {
-  Act(Clicked());
-}
-
-void CheckBox::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::Click) {
-    HandleClick();
-  } else {
-    Control::ActHeadless(action);
-  }
 }
 
 void RadioGroup::SetItems(std::vector<std::u16string> items) {
@@ -95,18 +57,6 @@ void RadioGroup::SetItemIndex(int index) {
   itemIndex_ = index;
   Changed(Change::State);
   if (onClick) onClick();
-}
-
-void RadioGroup::ClickItem(int index) {
-  if (index >= 0 && index < static_cast<int>(items_.size())) Act(Clicked(index));
-}
-
-void RadioGroup::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::Click) {
-    HandleItemClick(action.index);
-  } else {
-    Control::ActHeadless(action);
-  }
 }
 
 void SpinEdit::SetRange(int32_t minValue, int32_t maxValue, int32_t step) {
@@ -132,23 +82,11 @@ void SpinEdit::SetValue(int32_t value) {
   Changed(Change::State);
 }
 
-void SpinEdit::Type(std::u16string text) {
-  Act(Typed(std::move(text)));
-}
-
 void SpinEdit::StepBy(int steps) {
   if (!EffectivelyEnabled()) return;
   SetValue(static_cast<int32_t>(std::clamp<int64_t>(int64_t{Value()} + int64_t{step_} * steps,
                                                     std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max())));
-}
-
-void SpinEdit::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::Type) {
-    HandleTextChanged(action.text);
-  } else {
-    Control::ActHeadless(action);
-  }
 }
 
 void Memo::SetLines(std::vector<std::u16string> lines) {
@@ -176,10 +114,6 @@ void Memo::SetReadOnly(bool readOnly) {
   Changed(Change::State);
 }
 
-void Memo::Type(std::u16string text) {
-  if (!readOnly_) Act(Typed(std::move(text)));
-}
-
 void Memo::HandleTextChanged(const std::u16string& text) {
   lines_.clear();
   size_t start = 0;
@@ -191,14 +125,6 @@ void Memo::HandleTextChanged(const std::u16string& text) {
     }
     lines_.push_back(text.substr(start, end - start));
     start = end + 2;
-  }
-}
-
-void Memo::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::Type) {
-    HandleTextChanged(action.text);
-  } else {
-    Control::ActHeadless(action);
   }
 }
 
@@ -222,18 +148,6 @@ void PageControl::SetActivePageIndex(int index) {
   Changed(Change::State);
 }
 
-void PageControl::SelectPage(int index) {
-  Act(Clicked(index));
-}
-
-void PageControl::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::Click) {
-    HandlePageSelected(action.index);
-  } else {
-    Control::ActHeadless(action);
-  }
-}
-
 void PageControl::ChildAdded(Control& child) {
   if (child.GetKind() != Kind::TabSheet) return;
   child.SetBounds(DisplayRect());
@@ -246,17 +160,9 @@ Rect PageControl::DisplayRect() const {
   return Rect{4, tabs + 2, Bounds().Width() - 4, Bounds().Height() - 4};
 }
 
-RecordingCanvas& PictureArea::Surface() {
-  if (surface_.Pixels().width != Bounds().Width() ||
-      surface_.Pixels().height != Bounds().Height()) {
-    surface_.Reset(Bounds().Width(), Bounds().Height(), SystemColor(SysColor::ButtonFace));
-  }
-  return surface_;
-}
-
-void PictureArea::Draw(const std::function<void(Canvas&)>& paint) {
-  paint(Surface());
+void PictureArea::Draw(const Painting& paint) {
   if (GetPeer()) GetPeer()->PaintNow(paint);
+  if (onDraw) onDraw(paint);
 }
 
 void PictureArea::SetPicture(const Picture& picture) {
@@ -268,10 +174,7 @@ void CustomControl::Paint(Canvas& canvas) {
 }
 
 void CustomControl::PaintNow() {
-  auto paint = [this](Canvas& canvas) { Paint(canvas); };
-  if (GetPeer() && GetPeer()->PaintNow(paint)) return;
-  lastPaint_.Reset(Bounds().Width(), Bounds().Height(), SystemColor(SysColor::ButtonFace));
-  Paint(lastPaint_);
+  if (GetPeer()) GetPeer()->PaintNow([this](Canvas& canvas) { Paint(canvas); });
 }
 
 }  // namespace toolkit

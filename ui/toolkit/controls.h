@@ -1,5 +1,5 @@
 // The standard controls. Each holds its state; setters push it into the real
-// window, and user actions (Click, Select..., Type, ...) behave as a user would.
+// window, and the window's notifications reach the Handle... entry points.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,6 @@
 
 #include "ui/toolkit/canvas.h"
 #include "ui/toolkit/control.h"
-#include "ui/toolkit/recording_canvas.h"
 
 namespace toolkit {
 
@@ -26,12 +25,10 @@ class Button : public Control {
  public:
   Button() : Control(Kind::Button) {}
   Handler onClick;
-  void Click();  // the user presses the button
   void HandleClick();
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 };
 
 class CheckBox : public Control {
@@ -41,12 +38,10 @@ class CheckBox : public Control {
   // A different state runs onClick, as a click would; the same state runs nothing.
   void SetChecked(bool checked);
   Handler onClick;
-  void Click();  // the user toggles the box
   void HandleClick() { SetChecked(!checked_); }
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 
  private:
   bool checked_ = false;
@@ -62,12 +57,10 @@ class RadioGroup : public Control {
   // A different item runs onClick, as a click would; the same item runs nothing.
   void SetItemIndex(int index);
   Handler onClick;
-  void ClickItem(int index);  // the user clicks a radio button
   void HandleItemClick(int index) { SetItemIndex(index); }
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 
  private:
   std::vector<std::u16string> items_;
@@ -87,15 +80,13 @@ class SpinEdit : public Control {
   int32_t Value() const;
   void SetValue(int32_t value);
   const std::u16string& Text() const { return text_; }
-  void Type(std::u16string text);  // the user replaces the text
-  void StepBy(int steps);          // the user clicks the arrows
+  void StepBy(int steps);  // the arrows, or Up and Down
   void HandleTextChanged(std::u16string text) { text_ = std::move(text); }
   void FocusLost() override { SetValue(Value()); }
   int32_t Clamp(int32_t value) const;
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 
  private:
   int32_t min_ = 0;
@@ -118,12 +109,10 @@ class Memo : public Control {
   void SetReadOnly(bool readOnly);
   ScrollBars GetScrollBars() const { return scrollBars_; }
   void SetScrollBars(ScrollBars bars) { scrollBars_ = bars; }
-  void Type(std::u16string text);  // the user replaces the text (ignored when read-only)
   void HandleTextChanged(const std::u16string& text);
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 
  private:
   std::vector<std::u16string> lines_;
@@ -148,14 +137,12 @@ class PageControl : public Control {
   int ActivePageIndex() const { return active_; }
   TabSheet* ActivePage() const;
   void SetActivePageIndex(int index);
-  void SelectPage(int index);  // the user clicks a tab
   void HandlePageSelected(int index) { SetActivePageIndex(index); }
   // The pages' area within the control (below the tabs).
   Rect DisplayRect() const;
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
   void ChildAdded(Control& child) override;
 
  private:
@@ -171,22 +158,22 @@ class GroupBox : public Control {
   std::unique_ptr<Peer> CreatePeer() override;
 };
 
-// An image area with a persistent surface of its own size: SetPicture draws a
-// picture unscaled at the top-left; Draw paints on the surface through a Canvas.
-// Both keep what they drew until the next drawing.
+// An image area whose window keeps a persistent surface of its own size:
+// SetPicture draws a picture unscaled at the top-left; Draw paints on the
+// surface through a Canvas. Both keep what they drew until the next drawing.
+// Without a window there is nothing to draw on.
 class PictureArea : public Control {
  public:
+  using Painting = std::function<void(Canvas&)>;
   PictureArea() : Control(Kind::PictureArea) {}
   void SetPicture(const Picture& picture);
-  void Draw(const std::function<void(Canvas&)>& paint);
-  // The headless surface (also kept while a real window exists, for tests).
-  RecordingCanvas& Surface();
+  void Draw(const Painting& paint);
+  // Runs after each drawing with the same painting, so that a copy of the area
+  // can be kept (the tests keep one to read).
+  std::function<void(const Painting&)> onDraw;
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-
- private:
-  RecordingCanvas surface_{0, 0};
 };
 
 // A control that paints itself: palette strips, colour swatches.
@@ -196,18 +183,13 @@ class CustomControl : public Control {
   std::function<void(Canvas&)> onPaint;
   // Paints the whole control; the default runs onPaint.
   virtual void Paint(Canvas& canvas);
-  // Paints at once, within the call, not at the next repaint.
+  // Paints on the window at once, within the call, not at the next repaint.
   void PaintNow();
   // Invalidates: the window repaints when it next processes messages.
   void Repaint() { Changed(Change::Repaint); }
-  // The last headless PaintNow (tests read it).
-  RecordingCanvas& LastPaint() { return lastPaint_; }
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-
- private:
-  RecordingCanvas lastPaint_{0, 0};
 };
 
 }  // namespace toolkit

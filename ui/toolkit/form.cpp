@@ -99,21 +99,6 @@ void Form::Destroy() {
   Unrealize();
 }
 
-void Form::ClickCloseBox() {
-  if (border_ != BorderStyle::ToolWindow || !shown_) return;
-  UserAction action;
-  action.kind = UserAction::Kind::CloseBox;
-  Act(action);
-}
-
-void Form::ActHeadless(const UserAction& action) {
-  if (action.kind == UserAction::Kind::CloseBox) {
-    Close();
-  } else {
-    Control::ActHeadless(action);
-  }
-}
-
 int Form::ShowMessage(const std::u16string& text, uint32_t flags) {
   platform::MessageBoxCall call;
   call.owner = Handle();

@@ -51,9 +51,6 @@ class Form : public Control {
   bool IsCreated() const { return created_; }
   bool IsDestroyed() const { return destroyed_; }
 
-  // The user clicks the close box (where the border has one).
-  void ClickCloseBox();
-
   // A message box owned by this window; returns the button pressed.
   int ShowMessage(const std::u16string& text, uint32_t flags);
   int ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags);
@@ -75,7 +72,6 @@ class Form : public Control {
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 
  private:
   void SetShown(bool shown);

@@ -53,31 +53,6 @@ int ListBox::SelectedCount() const {
       std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.selected; }));
 }
 
-void ListBox::ClickItem(int index, uint8_t shift) {
-  if (index < 0 || index >= Count()) return;
-  UserAction action;
-  action.kind = UserAction::Kind::SelectItem;
-  action.index = index;
-  action.shift = shift;
-  Act(action);
-}
-
-void ListBox::DoubleClickItem(int index) {
-  if (index < 0 || index >= Count()) return;
-  UserAction action;
-  action.kind = UserAction::Kind::DoubleClick;
-  action.index = index;
-  Act(action);
-}
-
-void ListBox::PressKey(uint16_t key, uint8_t shift) {
-  UserAction action;
-  action.kind = UserAction::Kind::Key;
-  action.key = key;
-  action.shift = shift;
-  Act(action);
-}
-
 Rect ListBox::ItemRect(int index) const {
   return Rect{0, index * itemHeight_, Bounds().Width(), (index + 1) * itemHeight_};
 }
@@ -111,47 +86,6 @@ void ListBox::HandleClick() {
 
 void ListBox::HandleDoubleClick() {
   if (onDoubleClick) onDoubleClick();
-}
-
-// The list's own keyboard and mouse handling, for lists without a window.
-void ListBox::MoveCurrent(int index) {
-  if (Count() == 0) return;
-  index = std::clamp(index, 0, Count() - 1);
-  SelectOnly(index);
-  current_ = index;
-  Changed(Change::State);
-  HandleClick();
-}
-
-void ListBox::ActHeadless(const UserAction& action) {
-  switch (action.kind) {
-    case UserAction::Kind::SelectItem:
-      HandleFocus(true);
-      if (multiSelect_ && (action.shift & kCtrl)) {
-        items_[action.index].selected = !items_[action.index].selected;
-        current_ = action.index;
-        Changed(Change::State);
-        HandleClick();
-      } else {
-        MoveCurrent(action.index);
-      }
-      break;
-    case UserAction::Kind::DoubleClick:
-      MoveCurrent(action.index);
-      HandleDoubleClick();
-      break;
-    case UserAction::Kind::Key: {
-      uint16_t key = action.key;
-      if (!HandleKeyDown(key, action.shift)) break;
-      if (key == kKeyDown) MoveCurrent(current_ + 1);
-      if (key == kKeyUp) MoveCurrent(current_ < 0 ? 0 : current_ - 1);
-      if (key == kKeyHome) MoveCurrent(0);
-      if (key == kKeyEnd) MoveCurrent(Count() - 1);
-      break;
-    }
-    default:
-      Control::ActHeadless(action);
-  }
 }
 
 }  // namespace toolkit

@@ -59,11 +59,6 @@ class ListBox : public Control {
   DrawItemHandler onDrawItem;
   KeyDownHandler onKeyDown;
 
-  // User actions.
-  void ClickItem(int index, uint8_t shift = kNoShift);
-  void DoubleClickItem(int index);
-  void PressKey(uint16_t key, uint8_t shift = kNoShift);
-
   // Draws every item through onDrawItem, as the window would.
   void Paint(Canvas& canvas);
   Rect ItemRect(int index) const;
@@ -76,7 +71,6 @@ class ListBox : public Control {
 
  protected:
   std::unique_ptr<Peer> CreatePeer() override;
-  void ActHeadless(const UserAction& action) override;
 
  private:
   struct Item {
@@ -84,7 +78,6 @@ class ListBox : public Control {
     void* data = nullptr;
     bool selected = false;
   };
-  void MoveCurrent(int index);
   void SelectOnly(int index);
 
   std::vector<Item> items_;

@@ -40,17 +40,14 @@ class Timer {
   std::unique_ptr<Backend> backend_;
 };
 
-// Lets time pass: runs the message loop for that long with real windows, or
-// advances the headless clock and fires the headless timers that fall due.
-void PumpMessages(uint32_t milliseconds);
-// The headless clock alone (tests that want exact time).
-void AdvanceHeadlessClock(uint32_t milliseconds);
-
 namespace backend {
-// A real timer when real windows are in use; nullptr otherwise.
+// A real timer when real windows are in use; natively one on the headless
+// clock; nullptr otherwise (the timer then never ticks).
 std::unique_ptr<Timer::Backend> CreateTimerBackend(Timer& timer);
-// Runs the real message loop for that long; false when there is none.
-bool PumpRealMessages(uint32_t milliseconds);
+#ifndef _WIN32
+// Moves the headless clock on, firing the timers that fall due in time order.
+void AdvanceHeadlessClock(uint32_t milliseconds);
+#endif
 }  // namespace backend
 
 }  // namespace toolkit

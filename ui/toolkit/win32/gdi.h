@@ -49,55 +49,15 @@ FontObject MakeFont(const Font& font);
 using WindowDC = platform::BasicWindowDc<Counted<platform::WindowDcTraits, detail::CountGdi>>;
 using MemoryDC = platform::BasicMemoryDc<Counted<platform::MemoryDcTraits, detail::CountGdi>>;
 
-// A plain child window without a peer (a radio button, spin arrows), counted
-// and destroyed once; it may already be gone with its parent.
-struct ChildWindowTraits : platform::Uncounted {
+// A window, counted and destroyed once; it may already be gone with its
+// parent. A peer's window is held by a BoundWindow (window_peer.h) instead.
+struct OwnedWindowTraits : platform::Uncounted {
   static HWND Null() { return nullptr; }
   static void Close(HWND h) {
     if (IsWindow(h)) DestroyWindow(h);
   }
 };
-using ChildWindow = platform::Owned<HWND, Counted<ChildWindowTraits, detail::CountUser>>;
-
-// A window, counted and destroyed once. One the system destroys on its own
-// (with its parent) is forgotten by whoever hears its WM_NCDESTROY; the
-// system kills a window's timers with it.
-class OwnedWindow {
- public:
-  OwnedWindow() = default;
-  explicit OwnedWindow(HWND hwnd) : hwnd_(hwnd) {
-    if (hwnd_) detail::CountUser(1);
-  }
-  ~OwnedWindow() { Reset(); }
-  OwnedWindow(OwnedWindow&& o) noexcept : hwnd_(std::exchange(o.hwnd_, nullptr)) {}
-  OwnedWindow& operator=(OwnedWindow&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      hwnd_ = std::exchange(o.hwnd_, nullptr);
-    }
-    return *this;
-  }
-  OwnedWindow(const OwnedWindow&) = delete;
-  OwnedWindow& operator=(const OwnedWindow&) = delete;
-
-  HWND Get() const { return hwnd_; }
-  explicit operator bool() const { return hwnd_ != nullptr; }
-  // The window hears of its end (WM_NCDESTROY) while it is still held here.
-  void Reset() {
-    if (!hwnd_) return;
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-    Forget();
-  }
-  // The system has destroyed the window.
-  void Forget() {
-    if (!hwnd_) return;
-    hwnd_ = nullptr;
-    detail::CountUser(-1);
-  }
-
- private:
-  HWND hwnd_ = nullptr;
-};
+using OwnedWindow = platform::Owned<HWND, Counted<OwnedWindowTraits, detail::CountUser>>;
 
 // A 32-bit top-down DIB section selected into its own memory DC, for
 // persistent surfaces and screen captures.

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/toolkit/recording_canvas.h"
-
 namespace toolkit {
 
 uint32_t SystemColor(SysColor which) {
@@ -21,14 +19,6 @@ uint32_t SystemColor(SysColor which) {
       return GetSysColor(COLOR_HIGHLIGHTTEXT);
   }
   return 0;
-}
-
-Size HostBitmapSize(void* handle) {
-  if (const Picture* picture = RegisteredHostBitmap(handle))
-    return Size{picture->width, picture->height};
-  BITMAP info{};
-  if (!handle || !GetObjectW(static_cast<HBITMAP>(handle), sizeof(info), &info)) return Size{};
-  return Size{info.bmWidth, info.bmHeight};
 }
 
 namespace win32 {
@@ -57,6 +47,12 @@ BrushObject MakeBrush(const Brush& brush) {
 }
 
 namespace {
+
+Size BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) return Size{};
+  return Size{info.bmWidth, info.bmHeight};
+}
 
 HBITMAP TopDownDib(HDC dc, int width, int height, uint32_t** bits) {
   const BITMAPINFO info = platform::DibInfo(width, -height, 32);
@@ -102,11 +98,7 @@ void GdiCanvas::Rectangle(const Rect& r, const Pen& pen, const Brush& brush) {
 }
 
 void GdiCanvas::StretchBitmap(void* bitmap, const Rect& dest) {
-  if (const Picture* picture = RegisteredHostBitmap(bitmap)) {
-    StretchPicture(*picture, dest);
-    return;
-  }
-  const Size size = HostBitmapSize(bitmap);
+  const Size size = BitmapSize(static_cast<HBITMAP>(bitmap));
   if (size.width <= 0 || size.height <= 0) return;
   MemoryDC source(dc_);
   Selection select(source.Get(), static_cast<HBITMAP>(bitmap));

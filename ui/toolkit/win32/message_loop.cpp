@@ -1,5 +1,5 @@
-// Message loops (modal show, letting time pass) and real window timers.
-#include <windows.h>
+// The modal show's message loop and real window timers.
+#include "ui/toolkit/win32/message_loop.h"
 
 #include <vector>
 
@@ -10,9 +10,7 @@
 
 namespace toolkit {
 namespace win32 {
-namespace {
 
-// Dialog keys for our windows; false when the message is still to be dispatched.
 bool RouteDialogKeys(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
@@ -20,20 +18,7 @@ bool RouteDialogKeys(MSG& msg) {
   return IsDialogMessageW(root, &msg) != FALSE;
 }
 
-// Dispatches what is queued; false once WM_QUIT was seen (and posted again).
-bool DispatchPending() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return false;
-    }
-    if (RouteDialogKeys(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return true;
-}
+namespace {
 
 BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM list) {
   if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
@@ -82,17 +67,6 @@ namespace backend {
 std::unique_ptr<Timer::Backend> CreateTimerBackend(Timer& timer) {
   if (!PeersEnabled()) return nullptr;
   return std::make_unique<win32::WindowTimer>(timer);
-}
-
-bool PumpRealMessages(uint32_t milliseconds) {
-  if (!PeersEnabled()) return false;
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (!win32::DispatchPending()) return true;
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= milliseconds) return true;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-  }
 }
 
 bool RunModal(Form& form) {

@@ -72,14 +72,6 @@ class FormPeer : public WindowPeer {
     }
   }
 
-  bool Perform(const UserAction& action) override {
-    if (action.kind == UserAction::Kind::CloseBox && Window()) {
-      Send(WM_SYSCOMMAND, SC_CLOSE, 0);
-      return true;
-    }
-    return WindowPeer::Perform(action);
-  }
-
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     // The close box and Alt+F4; a window without a close box has no way out
@@ -212,16 +204,6 @@ class PageControlPeer : public WindowPeer {
     return true;
   }
 
-  bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Click || !Window()) return WindowPeer::Perform(action);
-    RECT r{};
-    if (!TabCtrl_GetItemRect(Window(), action.index, &r)) return false;
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
-    Send(WM_LBUTTONUP, 0, at);
-    return true;
-  }
-
  private:
   // The tabs follow the sheets in order.
   void RefreshTabs() {
@@ -263,12 +245,6 @@ class RadioGroupPeer : public GroupBoxPeer {
       if (buttons_[i]->Get() == child) group_.HandleItemClick(static_cast<int>(i));
   }
 
-  bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Click || !Window()) return GroupBoxPeer::Perform(action);
-    SendMessageW(buttons_.at(action.index)->Get(), BM_CLICK, 0, 0);
-    return true;
-  }
-
  private:
   void MakeButtons() {
     buttons_.clear();
@@ -280,7 +256,7 @@ class RadioGroupPeer : public GroupBoxPeer {
     for (int i = 0; i < count; ++i) {
       DWORD style = kChild | WS_VISIBLE | BS_RADIOBUTTON;
       if (i == 0) style |= WS_GROUP | TabStopStyle();
-      auto button = std::make_unique<ChildWindow>(CreateWindowExW(
+      auto button = std::make_unique<OwnedWindow>(CreateWindowExW(
           0, L"BUTTON", Wide(group_.Items()[i]), style, 8, top + i * height, r.Width() - 16, height,
           Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)),
           platform::ModuleInstance(), nullptr));
@@ -299,7 +275,7 @@ class RadioGroupPeer : public GroupBoxPeer {
   }
 
   RadioGroup& group_;
-  std::vector<std::unique_ptr<ChildWindow>> buttons_;
+  std::vector<std::unique_ptr<OwnedWindow>> buttons_;
 };
 
 class LabelPeer : public WindowPeer {
@@ -321,12 +297,6 @@ class PressPeer : public WindowPeer {
 
   void OnCommand(WORD code) override {
     if (code == BN_CLICKED) pressed_.HandleClick();
-  }
-
-  bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Click || !Window()) return WindowPeer::Perform(action);
-    Send(BM_CLICK);
-    return true;
   }
 
  protected:
@@ -378,14 +348,6 @@ class EditPeer : public WindowPeer {
     GetWindowTextW(Window(), reinterpret_cast<wchar_t*>(&text[0]), length + 1);
     text.resize(static_cast<size_t>(length));
     edit_.HandleTextChanged(text);
-  }
-
-  bool Perform(const UserAction& action) override {
-    if (action.kind != UserAction::Kind::Type || !Window()) return WindowPeer::Perform(action);
-    // As typed over a full selection; EN_CHANGE tells the control.
-    Send(EM_SETSEL, 0, -1);
-    Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(action.text)));
-    return true;
   }
 
  protected:
@@ -455,7 +417,7 @@ class SpinEditPeer : public EditPeer<SpinEdit> {
     RECT client;
     GetClientRect(Window(), &client);
     const int width = 15;
-    arrows_ = std::make_unique<ChildWindow>(CreateWindowExW(
+    arrows_ = std::make_unique<OwnedWindow>(CreateWindowExW(
         0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, client.right - width, 0, width,
         client.bottom, Window(), nullptr, platform::ModuleInstance(), nullptr));
     SendMessageW(arrows_->Get(), UDM_SETRANGE32, 0, 2);
@@ -463,7 +425,7 @@ class SpinEditPeer : public EditPeer<SpinEdit> {
     Send(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width + 1));
   }
 
-  std::unique_ptr<ChildWindow> arrows_;
+  std::unique_ptr<OwnedWindow> arrows_;
 };
 
 class ListBoxPeer : public WindowPeer {
@@ -530,41 +492,6 @@ class ListBoxPeer : public WindowPeer {
            e.rect.left, e.rect.top, SRCCOPY);
   }
 
-  bool Perform(const UserAction& action) override {
-    if (!Window()) return false;
-    RECT r{};
-    const auto at = [&](int index) {
-      Send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
-      return MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2);
-    };
-    switch (action.kind) {
-      case UserAction::Kind::SelectItem: {
-        Send(LB_SETTOPINDEX, action.index);
-        const LPARAM point = at(action.index);
-        const WPARAM keys =
-            (action.shift & kCtrl ? MK_CONTROL : 0) | (action.shift & kShift ? MK_SHIFT : 0);
-        Send(WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
-        Send(WM_LBUTTONUP, keys, point);
-        return true;
-      }
-      case UserAction::Kind::DoubleClick: {
-        Send(LB_SETTOPINDEX, action.index);
-        const LPARAM point = at(action.index);
-        Send(WM_LBUTTONDOWN, MK_LBUTTON, point);
-        Send(WM_LBUTTONUP, 0, point);
-        Send(WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-        Send(WM_LBUTTONUP, 0, point);
-        return true;
-      }
-      case UserAction::Kind::Key:
-        Send(WM_KEYDOWN, action.key, 1);
-        Send(WM_KEYUP, action.key, 0xC0000001);
-        return true;
-      default:
-        return WindowPeer::Perform(action);
-    }
-  }
-
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_KEYDOWN) {
@@ -623,9 +550,6 @@ class PictureAreaPeer : public PanelPeer {
       : PanelPeer(area, 0), surface_(area.Bounds().Width(), area.Bounds().Height()) {
     const RECT all{0, 0, surface_.Width(), surface_.Height()};
     ::FillRect(surface_.Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
-    // What was drawn before the window existed.
-    GdiCanvas canvas(surface_.Dc());
-    canvas.DrawPicture(area.Surface().Pixels(), 0, 0);
   }
 
   bool PaintNow(const std::function<void(Canvas&)>& paint) override {

@@ -20,31 +20,6 @@ uint8_t ShiftFromKeys(WPARAM keys) {
   return shift;
 }
 
-WPARAM KeysFromShift(uint8_t shift, MouseButton button, bool down) {
-  WPARAM keys = 0;
-  if (shift & kShift) keys |= MK_SHIFT;
-  if (shift & kCtrl) keys |= MK_CONTROL;
-  if (down)
-    keys |= button == MouseButton::Left    ? MK_LBUTTON
-            : button == MouseButton::Right ? MK_RBUTTON
-                                           : MK_MBUTTON;
-  return keys;
-}
-
-UINT MouseMessage(UserAction::Kind kind, MouseButton button) {
-  if (kind == UserAction::Kind::MouseMove) return WM_MOUSEMOVE;
-  const bool down = kind == UserAction::Kind::MouseDown;
-  switch (button) {
-    case MouseButton::Left:
-      return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    case MouseButton::Right:
-      return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    case MouseButton::Middle:
-      return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-  }
-  return WM_NULL;
-}
-
 // Our classes by WindowClass; a superclass keeps the standard class's
 // procedure as its base.
 struct ClassEntry {
@@ -121,6 +96,14 @@ void UnregisterClasses() {
   gRegistered = false;
 }
 
+void BoundWindowTraits::Close(HWND h) {
+  if (WindowPeer::FromHandle(h)) DestroyWindow(h);
+}
+
+WindowPeer::~WindowPeer() {
+  if (hwnd_) DestroyWindow(hwnd_.Get());
+}
+
 WindowPeer* WindowPeer::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<WindowPeer*>(GetPropW(hwnd, kPeerProperty)) : nullptr;
 }
@@ -166,13 +149,13 @@ void WindowPeer::ApplyFont() {
 
 void WindowPeer::Bind(HWND hwnd) {
   if (!SetPropW(hwnd, kPeerProperty, this)) return;
-  hwnd_ = OwnedWindow(hwnd);
+  hwnd_ = BoundWindow(hwnd);
 }
 
 void WindowPeer::Unbind(HWND hwnd) {
   RemovePropW(hwnd, kPeerProperty);
   ForgetDialogState(hwnd);
-  hwnd_.Forget();
+  hwnd_.Reset();
 }
 
 LRESULT CALLBACK WindowPeer::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -245,13 +228,11 @@ LRESULT WindowPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
           : (message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK || message == WM_MBUTTONUP)
               ? MouseButton::Middle
               : MouseButton::Left;
-      const UserAction::Kind kind = move ? UserAction::Kind::MouseMove
-                                    : up ? UserAction::Kind::MouseUp
-                                         : UserAction::Kind::MouseDown;
+      const MouseEvent event = move ? MouseEvent::Move : up ? MouseEvent::Up : MouseEvent::Down;
       // The control's own handling first (a button captures and pushes itself).
       const LRESULT result = Default(message, wParam, lParam);
       if (Window())
-        control_.HandleMouse(kind, button, ShiftFromKeys(wParam), GET_X_LPARAM(lParam),
+        control_.HandleMouse(event, button, ShiftFromKeys(wParam), GET_X_LPARAM(lParam),
                              GET_Y_LPARAM(lParam));
       return result;
     }
@@ -309,24 +290,6 @@ void WindowPeer::Sync(Change what) {
     case Change::State:
     case Change::Items:
       break;
-  }
-}
-
-bool WindowPeer::Perform(const UserAction& action) {
-  if (!Window()) return false;
-  switch (action.kind) {
-    case UserAction::Kind::MouseDown:
-    case UserAction::Kind::MouseMove:
-    case UserAction::Kind::MouseUp:
-      Send(MouseMessage(action.kind, action.button),
-           KeysFromShift(action.shift, action.button, action.kind == UserAction::Kind::MouseDown),
-           MAKELPARAM(action.x, action.y));
-      return true;
-    case UserAction::Kind::Focus:
-      SetFocus(Window());
-      return GetFocus() == Window();
-    default:
-      return false;
   }
 }
 

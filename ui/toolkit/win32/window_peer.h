@@ -23,16 +23,25 @@ void RegisterClasses();
 void UnregisterClasses();
 const wchar_t* ClassName(WindowClass windowClass);
 
+// A peer's window, counted once. Closing destroys a window still bound to its
+// peer; one that has heard WM_NCDESTROY (the system destroys it, or its peer
+// asked for that) is unbound already and only let go.
+struct BoundWindowTraits : platform::Uncounted {
+  static HWND Null() { return nullptr; }
+  static void Close(HWND h);
+};
+using BoundWindow = platform::Owned<HWND, Counted<BoundWindowTraits, detail::CountUser>>;
+
 class WindowPeer : public Peer {
  public:
   explicit WindowPeer(Control& control) : control_(control) {}
-  ~WindowPeer() override { hwnd_.Reset(); }
+  // The window's WM_NCDESTROY lets go of it.
+  ~WindowPeer() override;
   WindowPeer(const WindowPeer&) = delete;
   WindowPeer& operator=(const WindowPeer&) = delete;
 
   void* Handle() const override { return hwnd_.Get(); }
   void Sync(Change what) override;
-  bool Perform(const UserAction& action) override;
   bool PaintNow(const std::function<void(Canvas&)>&) override { return false; }
 
   static WindowPeer* FromHandle(HWND hwnd);
@@ -71,7 +80,7 @@ class WindowPeer : public Peer {
   static constexpr uint16_t kFirstChildId = 1000;
   uint16_t TakeChildId();
 
-  OwnedWindow hwnd_;
+  BoundWindow hwnd_;
   WNDPROC base_ = DefWindowProcW;
   uint16_t nextChildId_ = kFirstChildId;
 };

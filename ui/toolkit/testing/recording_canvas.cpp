@@ -1,9 +1,9 @@
-#include "ui/toolkit/recording_canvas.h"
+#include "ui/toolkit/testing/recording_canvas.h"
 
 #include <algorithm>
 #include <map>
 
-namespace toolkit {
+namespace toolkit::test {
 namespace {
 
 std::map<void*, const Picture*>& HostBitmaps() {
@@ -23,29 +23,6 @@ uint32_t Blend(uint32_t dst, uint32_t src) {
 }
 
 }  // namespace
-
-#ifndef _WIN32
-uint32_t SystemColor(SysColor which) {
-  switch (which) {
-    case SysColor::ButtonFace:
-      return 0xF0F0F0;
-    case SysColor::Window:
-      return 0xFFFFFF;
-    case SysColor::WindowText:
-      return 0x000000;
-    case SysColor::Highlight:
-      return 0xFF9933;
-    case SysColor::HighlightText:
-      return 0xFFFFFF;
-  }
-  return 0;
-}
-
-Size HostBitmapSize(void* handle) {
-  const Picture* picture = RegisteredHostBitmap(handle);
-  return picture ? Size{picture->width, picture->height} : Size{};
-}
-#endif
 
 Size HeadlessTextExtent(std::u16string_view text, const Font& font) {
   const int cell = (font.height * 5 + 5) / 11 + ((font.style & kBold) ? 1 : 0);
@@ -197,4 +174,4 @@ void RecordingCanvas::FocusRect(const Rect& r) {
   }
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::test

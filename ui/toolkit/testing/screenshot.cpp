@@ -1,4 +1,4 @@
-#include "ui/toolkit/screenshot.h"
+#include "ui/toolkit/testing/screenshot.h"
 
 #include <cstdio>
 #include <memory>
@@ -10,7 +10,7 @@
 #include <stdio.h>
 #endif
 
-namespace toolkit {
+namespace toolkit::test {
 namespace {
 
 struct FileCloser {
@@ -73,4 +73,4 @@ Picture CaptureWindow(const Control&) {
 }
 #endif
 
-}  // namespace toolkit
+}  // namespace toolkit::test

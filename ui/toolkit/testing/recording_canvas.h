@@ -1,4 +1,4 @@
-// A canvas for tests and headless painting: records every operation and
+// A canvas for tests: records every operation and
 // rasterises fills, frames, hatches, pictures and focus rectangles into a
 // Picture so tests can check pixels. Text is recorded, not rendered; its
 // opaque background cell is rasterised.
@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "ui/toolkit/canvas.h"
+#include "ui/toolkit/picture.h"
 
-namespace toolkit {
+namespace toolkit::test {
 
 struct CanvasOp {
   enum class Kind { Fill, Rectangle, Bitmap, Picture, Text, FocusRect };
@@ -28,12 +29,10 @@ struct CanvasOp {
 // Headless text metrics: fixed-pitch cells derived from the font height.
 Size HeadlessTextExtent(std::u16string_view text, const Font& font);
 
-// Tests register what a fake host bitmap handle shows (the picture must outlive
-// its use); unregistered handles are only recorded.
+// What a fake host bitmap handle shows on this canvas (the picture must outlive
+// its use; null unregisters); unregistered handles are only recorded.
 void RegisterHostBitmap(void* handle, const Picture* picture);
 const Picture* RegisteredHostBitmap(void* handle);
-// Size of a host bitmap: a registered picture's natively, GetObject on Windows.
-Size HostBitmapSize(void* handle);
 
 class RecordingCanvas : public Canvas {
  public:
@@ -71,4 +70,4 @@ class RecordingCanvas : public Canvas {
   uint32_t textBackground_ = 0xFFFFFF;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::test

@@ -1,10 +1,10 @@
 #include <windows.h>
 
 #include "ui/toolkit/control.h"
-#include "ui/toolkit/screenshot.h"
+#include "ui/toolkit/testing/screenshot.h"
 #include "ui/toolkit/win32/gdi.h"
 
-namespace toolkit {
+namespace toolkit::test {
 
 // Copies the window's area of the screen: the window must be shown and on top.
 Picture CaptureWindow(const Control& control) {
@@ -29,4 +29,4 @@ Picture CaptureWindow(const Control& control) {
   return picture;
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::test
