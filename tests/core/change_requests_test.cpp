@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/randomiser.h"
+#include "fake_player/services.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -80,7 +80,7 @@ class Apply : public ::testing::Test {
     skins.hue = 17;
     skins.intensity = 33;
   }
-  fixture::AppliedLook ApplyOnce(std::array<std::u16string, 3> slots) {
+  fake_player::AppliedLook ApplyOnce(std::array<std::u16string, 3> slots) {
     ChangeRequest r;
     r.slots = std::move(slots);
     const size_t before = skins.applied.size();
@@ -89,7 +89,7 @@ class Apply : public ::testing::Test {
     return skins.applied.back();
   }
   fixture::PlayerFolder folder;
-  fixture::FakeSkinsService skins;
+  fake_player::SkinsService skins;
   SeedSequence seeds;
 };
 

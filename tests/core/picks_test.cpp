@@ -3,7 +3,7 @@
 #include <set>
 
 #include "core/randomiser.h"
-#include "tests/support/fake_host.h"
+#include "fake_player/services.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -30,7 +30,7 @@ class Picks : public ::testing::Test {
 
   uint32_t seed = 7;
   fixture::PlayerFolder folder;
-  fixture::FakeSkinsService skins;
+  fake_player::SkinsService skins;
 };
 
 TEST_F(Picks, NoListGivesBuiltInSkinAndZeroes) {

@@ -3,12 +3,12 @@
 // command, the saves.
 #include <gtest/gtest.h>
 
+#include "fake_player/services.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "plugin/plugin.h"
 #include "plugin/selection_lists.h"
 #include "tests/corpus/corpus_cases.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 
 namespace corpus {
@@ -36,7 +36,7 @@ class CorpusNative : public ::testing::TestWithParam<CorpusCase> {
 
   fixture::PlayerFolder folder;
   fixture::MessageBoxRecorder boxes;
-  fixture::FakeCoreUnit core;
+  fake_player::CoreUnit core;
   host::IAIMPAddonPlugin* plugin = nullptr;
 };
 
@@ -56,7 +56,7 @@ TEST_P(CorpusNative, StartMenuAndStopKeepTheUsersLists) {
   EXPECT_EQ(core.skins.applied.size(), 2u) << "start-up change and the menu command";
   for (const std::u16string& name : core.skins.infoRequests)
     EXPECT_FALSE(IsUnsafeSkinName(name)) << "asked about " << platform::ToUtf8(name);
-  for (const fixture::AppliedLook& look : core.skins.applied)
+  for (const fake_player::AppliedLook& look : core.skins.applied)
     EXPECT_FALSE(IsUnsafeSkinName(look.skin)) << "applied " << platform::ToUtf8(look.skin);
   EXPECT_TRUE(boxes.calls.empty()) << platform::ToUtf8(boxes.calls.at(0).text);
   if (c.listsSurviveSession) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/skin_entry.h"
-#include "tests/support/fake_host.h"
+#include "fake_player/services.h"
 #include "tests/support/fixture.h"
 #include "ui/palette/brightness_window.h"
 #include "ui/palette/colour_window.h"
@@ -363,7 +363,7 @@ class KeyTable : public ::testing::Test {
   }
   ~KeyTable() override { kaleidra::SkinsService.Reset(); }
 
-  fixture::FakeSkinsService skins;
+  fake_player::SkinsService skins;
   fixture::MessageBoxRecorder boxes;
 };
 

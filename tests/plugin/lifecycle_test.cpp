@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "fake_player/services.h"
 #include "plugin/plugin.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -26,7 +26,7 @@ class Lifecycle : public ::testing::Test {
   }
   fixture::PlayerFolder folder;
   fixture::MessageBoxRecorder boxes;
-  fixture::FakeCoreUnit core;
+  fake_player::CoreUnit core;
   host::IAIMPAddonPlugin* plugin = nullptr;
 };
 

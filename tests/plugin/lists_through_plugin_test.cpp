@@ -6,10 +6,10 @@
 
 #include "core/randomiser.h"
 #include "core/skin_entry.h"
+#include "fake_player/services.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "plugin/plugin.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 #include "ui/palette/brightness_window.h"
 #include "ui/palette/colour_window.h"
@@ -42,7 +42,7 @@ class ListsThroughPlugin : public ::testing::Test {
 
   fixture::PlayerFolder folder;
   fixture::MessageBoxRecorder boxes;
-  fixture::FakeCoreUnit core;
+  fake_player::CoreUnit core;
   host::IAIMPAddonPlugin* plugin = nullptr;
 };
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "fake_player/services.h"
 #include "plugin/plugin.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 #include "ui/settings/settings_window.h"
 #include "ui/skins/skin_window.h"
@@ -25,7 +25,7 @@ void CALLBACK StopFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD) {
 TEST(StopInsideModalLoop, WindowsGoOnlyAfterTheLoopHasEnded) {
   fixture::PlayerFolder folder;
   fixture::MessageBoxRecorder boxes;
-  fixture::FakeCoreUnit core;
+  fake_player::CoreUnit core;
   core.skins.skins[u""] = {u"Player", u"Standard", u"", nullptr};
   ASSERT_EQ(kaleidra::QueryAddon3(&gPlugin), -1);
   ASSERT_EQ(gPlugin->Initialize(&core), 0);

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "fake_player/services.h"
 #include "platform/platform.h"
 #include "plugin/plugin.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 #include "ui/palette/colour_window.h"
 #include "ui/settings/settings_window.h"
@@ -63,7 +63,7 @@ class StopOrder : public ::testing::Test {
 
   fixture::PlayerFolder folder;
   fixture::MessageBoxRecorder boxes;
-  fixture::FakeCoreUnit core;
+  fake_player::CoreUnit core;
   host::IAIMPAddonPlugin* plugin = nullptr;
 };
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "fake_player/services.h"
 #include "platform/platform.h"
 #include "resources/banner.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/screen_pixel.h"
 #include "ui/settings/png_decoder.h"
 #include "ui/toolkit/testing/painted.h"
@@ -62,7 +62,7 @@ class SettingsFormTest : public ::testing::Test {
     kaleidra::PluginActive = true;
   }
 
-  fixture::FakeSkinsService skins;
+  fake_player::SkinsService skins;
   std::unique_ptr<TSettingsForm> form = std::make_unique<TSettingsForm>();
 };
 

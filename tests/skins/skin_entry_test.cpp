@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/randomiser.h"
+#include "fake_player/services.h"
 #include "platform/text.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 
 namespace kaleidra {
@@ -22,7 +22,7 @@ class SkinEntryTest : public ::testing::Test {
   }
   ~SkinEntryTest() override { SkinsService.Reset(); }
 
-  fixture::FakeSkinsService service;
+  fake_player::SkinsService service;
   fixture::MessageBoxRecorder boxes;
   int previewHandle = 0;
 };
@@ -91,7 +91,7 @@ TEST_F(SkinEntryTest, NamesLongerThanAnEntryHoldsAreRefused) {
 }
 
 // Service texts that fill the whole buffer are cut, never read past the entry.
-class OverfillingService : public fixture::FakeSkinsService {
+class OverfillingService : public fake_player::SkinsService {
  public:
   host::HRESULT HOST_STDCALL ReadSkinInfo(const char16_t*, int32_t,
                                           host::SkinInfoRecord* info) override {
@@ -117,7 +117,7 @@ TEST_F(SkinEntryTest, TextsThatFillTheBuffersEndAtTheLastCharacter) {
 }
 
 // Reads the whole name buffer it is handed, as a service may.
-class WholeBufferService : public fixture::FakeSkinsService {
+class WholeBufferService : public fake_player::SkinsService {
  public:
   host::HRESULT HOST_STDCALL ReadSkinInfo(const char16_t* name, int32_t,
                                           host::SkinInfoRecord*) override {

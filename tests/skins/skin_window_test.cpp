@@ -9,10 +9,10 @@
 #include <set>
 
 #include "core/randomiser.h"
+#include "fake_player/services.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "preview_bitmap.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 #include "tests/support/screen_pixel.h"
 #include "ui/toolkit/peer.h"
@@ -83,7 +83,7 @@ class SkinWindowTest : public ::testing::Test {
   }
 
   fixture::PlayerFolder folder;
-  fixture::FakeSkinsService service;
+  fake_player::SkinsService service;
   fixture::MessageBoxRecorder boxes;
   fixture::TestPreview blue{kBlue, 40, 30};
   fixture::TestPreview green{kGreen, 16, 16};

@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
+#include "fake_player/services.h"
 #include "plugin/plugin.h"
 #include "tests/soak/figures.h"
-#include "tests/support/fake_host.h"
 #include "tests/support/fixture.h"
 #include "ui/palette/brightness_window.h"
 #include "ui/palette/colour_window.h"
@@ -43,8 +43,8 @@ void Print(const char* what, const Figures& f) {
 }
 
 // The player's side: a fresh core unit per load, with a few skins.
-std::unique_ptr<fixture::FakeCoreUnit> NewPlayer() {
-  auto core = std::make_unique<fixture::FakeCoreUnit>();
+std::unique_ptr<fake_player::CoreUnit> NewPlayer() {
+  auto core = std::make_unique<fake_player::CoreUnit>();
   core->skins.skins[u""] = {u"Built-in author", u"Built-in", u"The built-in skin", nullptr};
   core->skins.skins[u"a.acs2"] = {u"A. Author", u"Alpha", u"First", nullptr};
   core->skins.skins[u"b.acs3"] = {u"B. Author", u"Beta", u"Second", nullptr};
@@ -121,7 +121,7 @@ class Soak : public ::testing::Test {
 
   fixture::PlayerFolder folder;
   fixture::MessageBoxRecorder boxes;
-  std::unique_ptr<fixture::FakeCoreUnit> player = NewPlayer();  // for one long session
+  std::unique_ptr<fake_player::CoreUnit> player = NewPlayer();  // for one long session
 };
 
 // One load of the library: every object the player touches is gone afterwards.

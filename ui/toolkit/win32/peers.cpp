@@ -258,7 +258,7 @@ class RadioGroupPeer : public GroupBoxPeer {
       if (i == 0) style |= WS_GROUP | TabStopStyle();
       auto button = std::make_unique<OwnedWindow>(CreateWindowExW(
           0, L"BUTTON", Wide(group_.Items()[i]), style, 8, top + i * height, r.Width() - 16, height,
-          Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)),
+          Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstRadioItemId + i)),
           platform::ModuleInstance(), nullptr));
       if (!button->Get()) continue;
       SendMessageW(button->Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);

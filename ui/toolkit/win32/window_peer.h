@@ -32,6 +32,10 @@ struct BoundWindowTraits : platform::Uncounted {
 };
 using BoundWindow = platform::Owned<HWND, Counted<BoundWindowTraits, detail::CountUser>>;
 
+// A radio group's buttons are children of the group's own window, numbered
+// from here in item order.
+constexpr int kFirstRadioItemId = 100;
+
 class WindowPeer : public Peer {
  public:
   explicit WindowPeer(Control& control) : control_(control) {}

@@ -7,12 +7,10 @@
 #include "ui/toolkit/testing/window_actions.h"
 
 #include "platform/win32/owned_handles.h"
+#include "ui/toolkit/win32/window_peer.h"
 
 namespace toolkit::test {
 namespace {
-
-// The radio group's peer numbers its buttons from here.
-constexpr int kFirstRadioId = 100;
 
 WPARAM KeysFromShift(uint8_t shift) {
   return (shift & kShift ? MK_SHIFT : 0) | (shift & kCtrl ? MK_CONTROL : 0);
@@ -73,7 +71,7 @@ bool ActOnWindow(void* handle, const WindowAction& action) {
       SendMessageW(window, BM_CLICK, 0, 0);
       return true;
     case WindowAction::Kind::PressRadioItem: {
-      HWND button = GetDlgItem(window, kFirstRadioId + action.index);
+      HWND button = GetDlgItem(window, kFirstRadioItemId + action.index);
       if (!button) return false;
       SendMessageW(button, BM_CLICK, 0, 0);
       return true;
