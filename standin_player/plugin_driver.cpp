@@ -71,7 +71,7 @@ bool PluginDriver::Call(const std::string& what, Body&& body) {
 bool PluginDriver::Load() {
   if (module_) return true;
   const std::string name = "LoadLibrary(" + Quoted(dllPath_) + ") -> ";
-  module_ = LoadLibraryW(dllPath_.c_str());
+  module_.Reset(LoadLibraryW(dllPath_.c_str()));
   if (!module_) {
     Log().Line(name + "0 error=" + std::to_string(GetLastError()));
     Log().Problem("the plug-in library did not load");
@@ -79,7 +79,7 @@ bool PluginDriver::Load() {
   }
   Log().Line(name + "1");
   const auto query = reinterpret_cast<QueryAddon3Proc>(
-      reinterpret_cast<void*>(GetProcAddress(module_, "AIMP_QueryAddon3")));
+      reinterpret_cast<void*>(GetProcAddress(module_.Get(), "AIMP_QueryAddon3")));
   if (!query) {
     Log().Problem("no export AIMP_QueryAddon3");
     return true;
@@ -188,8 +188,7 @@ void PluginDriver::Unload() {
       Log().Line("Release -> " + std::to_string(left));
   }
   BOOL freed = FALSE;
-  HMODULE module = module_;
-  module_ = nullptr;
+  HMODULE module = module_.Detach();
   if (Call("FreeLibrary", [&] { freed = FreeLibrary(module); }))
     Log().Line("FreeLibrary -> " + std::to_string(freed) +
                " core=" + std::to_string(core_.References()) +

@@ -9,6 +9,7 @@
 
 #include "fake_player/services.h"
 #include "host/AIMPSDKAddons.h"
+#include "platform/win32/owned_handles.h"
 
 namespace standin {
 
@@ -34,7 +35,7 @@ class PluginDriver {
   // Releases the plug-in object and frees the library.
   void Unload();
 
-  bool Loaded() const { return module_ != nullptr; }
+  bool Loaded() const { return static_cast<bool>(module_); }
 
  private:
   template <class Body>
@@ -43,7 +44,7 @@ class PluginDriver {
 
   std::wstring dllPath_;
   fake_player::CoreUnit& core_;
-  HMODULE module_ = nullptr;
+  platform::Owned<HMODULE, platform::LibraryTraits> module_;
   host::IAIMPAddonPlugin* plugin_ = nullptr;
 };
 

@@ -56,6 +56,8 @@ class Owned : private Traits {
   }
   H Get() const { return h_; }
   explicit operator bool() const { return h_ != Traits::Null(); }
+  // Gives the handle up unclosed, to a caller that closes it and reports how.
+  H Detach() { return std::exchange(h_, Traits::Null()); }
 
  private:
   void AdoptHeld() {
@@ -81,6 +83,10 @@ template <class G>
 struct GdiTraits : Uncounted {
   static G Null() { return nullptr; }
   static void Close(G h) { DeleteObject(h); }
+};
+struct LibraryTraits : Uncounted {
+  static HMODULE Null() { return nullptr; }
+  static void Close(HMODULE h) { FreeLibrary(h); }
 };
 struct WindowTraits : Uncounted {
   static HWND Null() { return nullptr; }
