@@ -71,7 +71,7 @@ bool ActOnWindow(void* handle, const WindowAction& action) {
       SendMessageW(window, BM_CLICK, 0, 0);
       return true;
     case WindowAction::Kind::PressRadioItem: {
-      HWND button = GetDlgItem(window, kFirstRadioItemId + action.index);
+      HWND button = GetDlgItem(window, win32::kFirstRadioItemId + action.index);
       if (!button) return false;
       SendMessageW(button, BM_CLICK, 0, 0);
       return true;
