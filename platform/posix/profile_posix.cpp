@@ -277,10 +277,12 @@ std::u16string ReadProfileText(const std::u16string& path, const std::u16string&
 // given. A line without '=' is a bare key; comments are left out.
 std::vector<bool> ReadProfileSections(
     const std::u16string& path, const std::vector<std::u16string>& sections,
-    const std::function<void(size_t section, View entry)>& onEntry) {
+    const std::function<void(size_t section, View entry)>& onEntry, ProfileSectionTexts& texts) {
   std::vector<bool> whole(sections.size(), true);
   ProfileLines p;
   if (!LoadText(path, p)) return whole;
+  // The entries are views of the lines, so the text is kept rather than copied from.
+  const std::u16string& text = texts.emplace_back(std::move(p.text));
   std::vector<bool> seen(sections.size(), false);
   size_t current = sections.size();  // none of ours
   // The lines before the first header are the section without a name.
@@ -290,7 +292,7 @@ std::vector<bool> ReadProfileSections(
     seen[i] = true;
   }
   NamelessRun nameless;
-  LineCursor cursor(p.text);
+  LineCursor cursor(text);
   View line, name, k, v;
   bool hasValue = false;
   while (cursor.Next(line)) {

@@ -106,23 +106,24 @@ std::u16string ReadProfileText(const std::u16string& path, const std::u16string&
 
 namespace {
 
-// false when the section is too large to read whole.
-bool ReadSection(const std::u16string& path, const std::u16string& section,
+// false when the section is too large to read whole. The section's text is
+// kept in text, which the entries point into.
+bool ReadSection(const std::u16string& path, const std::u16string& section, std::u16string& text,
                  const std::function<void(std::u16string_view entry)>& onEntry) {
   // Beyond this the caller reads key by key rather than hold the section twice.
   constexpr size_t kMostCharacters = size_t{1} << 24;
-  std::vector<char16_t> buffer(size_t{1} << 15);
+  text.resize(size_t{1} << 15);
   DWORD n = 0;
   for (;;) {
-    const auto size = static_cast<DWORD>(buffer.size());
-    n = GetPrivateProfileSectionW(Wide(section), reinterpret_cast<wchar_t*>(buffer.data()), size,
+    const auto size = static_cast<DWORD>(text.size());
+    n = GetPrivateProfileSectionW(Wide(section), reinterpret_cast<wchar_t*>(text.data()), size,
                                   Wide(path));
     // A section that did not fit comes back cut, as size - 2 characters.
     if (n + 2 < size) break;
-    if (buffer.size() >= kMostCharacters) return false;
-    buffer.assign(buffer.size() * 2, 0);
+    if (text.size() >= kMostCharacters) return false;
+    text.assign(text.size() * 2, 0);
   }
-  const std::u16string_view all(buffer.data(), n);
+  const std::u16string_view all(text.data(), n);
   for (size_t at = 0; at < all.size() && all[at] != 0;) {
     const size_t end = std::min(all.find(u'\0', at), all.size());
     onEntry(all.substr(at, end - at));
@@ -135,11 +136,15 @@ bool ReadSection(const std::u16string& path, const std::u16string& section,
 
 std::vector<bool> ReadProfileSections(
     const std::u16string& path, const std::vector<std::u16string>& sections,
-    const std::function<void(size_t section, std::u16string_view entry)>& onEntry) {
+    const std::function<void(size_t section, std::u16string_view entry)>& onEntry,
+    ProfileSectionTexts& texts) {
   std::vector<bool> whole;
-  for (size_t i = 0; i < sections.size(); ++i)
+  for (size_t i = 0; i < sections.size(); ++i) {
+    std::u16string& text = texts.emplace_back();
     whole.push_back(
-        ReadSection(path, sections[i], [&](std::u16string_view entry) { onEntry(i, entry); }));
+        ReadSection(path, sections[i], text, [&](std::u16string_view entry) { onEntry(i, entry); }));
+    if (!whole.back()) std::u16string().swap(text);
+  }
   return whole;
 }
 
