@@ -1,6 +1,7 @@
 #include "skin_entry.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/randomiser.h"
 #include "platform/message_box.h"
@@ -29,21 +30,22 @@ std::u16string TextOf(const char16_t (&buffer)[kSkinTextCapacity]) {
   return platform::FromBuffer(buffer, kSkinTextCapacity - 1);
 }
 
+// Control characters and \ / : * ? " < > |, one bit each.
+constexpr uint64_t kReservedBelow64 = 0xFFFFFFFFull | (1ull << '"') | (1ull << '*') |
+                                      (1ull << '/') | (1ull << ':') | (1ull << '<') |
+                                      (1ull << '>') | (1ull << '?');
+constexpr uint64_t kReservedFrom64 = (1ull << ('\\' - 64)) | (1ull << ('|' - 64));
+
 bool IsReservedInFileName(char16_t c) {
-  switch (c) {
-    case u'\\':
-    case u'/':
-    case u':':
-    case u'*':
-    case u'?':
-    case u'"':
-    case u'<':
-    case u'>':
-    case u'|':
-      return true;
-    default:
-      return c < 0x20;
-  }
+  if (c < 64) return (kReservedBelow64 >> c) & 1;
+  return c < 128 && ((kReservedFrom64 >> (c - 64)) & 1);
+}
+
+// FNV-1a over the UTF-16 units.
+uint32_t HashOf(std::u16string_view name) {
+  uint32_t hash = 2166136261u;
+  for (const char16_t c : name) hash = (hash ^ c) * 16777619u;
+  return hash;
 }
 
 }  // namespace
@@ -89,17 +91,55 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
   return entry;
 }
 
+void SkinEntryCache::reserve(size_t names) {
+  made_.reserve(names);
+  size_t slots = 16;
+  while (slots < 2 * names) slots *= 2;
+  if (slots > slots_.size()) Rehash(slots);
+}
+
+size_t SkinEntryCache::SlotOf(std::u16string_view name, uint32_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  size_t at = hash & mask;
+  for (; slots_[at] != 0; at = (at + 1) & mask) {
+    const Made& made = made_[slots_[at] - 1];
+    if (made.hash == hash && made.name == name) break;
+  }
+  return at;
+}
+
+void SkinEntryCache::Rehash(size_t slots) {
+  slots_.assign(slots, 0);
+  for (size_t i = 0; i < made_.size(); ++i)
+    slots_[SlotOf(made_[i].name, made_[i].hash)] = static_cast<uint32_t>(i + 1);
+}
+
+const SkinEntryRef* SkinEntryCache::Find(std::u16string_view name) const {
+  if (slots_.empty()) return nullptr;
+  const uint32_t slot = slots_[SlotOf(name, HashOf(name))];
+  return slot ? &made_[slot - 1].entry : nullptr;
+}
+
+void SkinEntryCache::Add(std::u16string_view name, SkinEntryRef entry) {
+  if (2 * (made_.size() + 1) > slots_.size()) Rehash(std::max<size_t>(16, 2 * slots_.size()));
+  // The table keeps a view: of the name the entry holds, or of a copy.
+  const std::u16string_view kept =
+      entry ? std::u16string_view(entry->FileName) : refusedNames_.emplace_back(name);
+  const uint32_t hash = HashOf(kept);
+  slots_[SlotOf(kept, hash)] = static_cast<uint32_t>(made_.size() + 1);
+  made_.push_back(Made{kept, hash, std::move(entry)});
+}
+
 void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
   if (made) {
-    const auto found = made->find(name);
-    if (found != made->end()) {
-      items.Append(kSkinItemText, found->second);
+    if (const SkinEntryRef* found = made->Find(name)) {
+      items.Append(kSkinItemText, *found);
       return;
     }
   }
   SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
   if (entry) entry->FileName = name;
-  if (made) made->emplace(name, entry);
+  if (made) made->Add(name, entry);
   items.Append(kSkinItemText, std::move(entry));
 }
 

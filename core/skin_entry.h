@@ -2,10 +2,11 @@
 // per skin and then only referred to by the rows of the skin lists.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "host/AIMPSDKAddons.h"
@@ -77,8 +78,32 @@ bool IsSkinFileName(std::u16string_view name);
 // different skin.
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name);
 
-// Entries already made during one load of the lists, by name.
-using SkinEntryCache = std::unordered_map<std::u16string, SkinEntryRef>;
+// Entries already made during one load of the lists, by name: a compact
+// table whose names are those the entries hold, as a load of thousands of
+// names would otherwise copy and allocate each name once more.
+class SkinEntryCache {
+ public:
+  // Room for this many names without growing.
+  void reserve(size_t names);
+  // The entry made for name (empty for a refused skin), or null when none was.
+  const SkinEntryRef* Find(std::u16string_view name) const;
+  // Records the entry made for a name not found.
+  void Add(std::u16string_view name, SkinEntryRef entry);
+
+ private:
+  struct Made {
+    std::u16string_view name;  // the entry's FileName, or one of refusedNames_
+    uint32_t hash;
+    SkinEntryRef entry;
+  };
+  // The slot of name: free, or the one holding it.
+  size_t SlotOf(std::u16string_view name, uint32_t hash) const;
+  void Rehash(size_t slots);
+
+  std::vector<Made> made_;
+  std::vector<uint32_t> slots_;              // open addressing: 1 + an index into made_, 0 for free
+  std::deque<std::u16string> refusedNames_;  // no entry holds these
+};
 
 // Makes the entry for name through the library-wide skins service, records the
 // name as its FileName and appends a "SkinName" row with it (or with none).

@@ -16,6 +16,10 @@ namespace {
 
 using View = std::u16string_view;
 
+// Lookups by name a section answers by going through its entries before it
+// is indexed: a list load asks for a few counts among thousands of entries.
+constexpr int32_t kScansBeforeIndex = 8;
+
 bool HasBlankEnds(View s) {
   return TrimProfileText(s).size() != s.size();
 }
@@ -31,12 +35,14 @@ uint32_t HashIgnoringCase(View name) {
   return hash;
 }
 
-// n of a name that is the stem followed by n >= 1 in decimal, letter case
-// ignored, as a key read of that name would be asked for it; 0 otherwise.
-int32_t EntryNumber(View name, View stem) {
-  if (name.size() <= stem.size() || !EqualsIgnoreCase(name.substr(0, stem.size()), stem)) return 0;
-  const View digits = name.substr(stem.size());
-  if (digits[0] == u'0' || digits.size() > 10) return 0;
+// n of a name that is the folded stem followed by n >= 1 in decimal, letter
+// case ignored, as a key read of that name would be asked for it; 0 otherwise.
+int32_t EntryNumber(View name, View foldedStem) {
+  if (name.size() <= foldedStem.size() || name.size() > foldedStem.size() + 10) return 0;
+  for (size_t i = 0; i < foldedStem.size(); ++i)
+    if (AsciiUpper(name[i]) != foldedStem[i]) return 0;
+  const View digits = name.substr(foldedStem.size());
+  if (digits[0] == u'0') return 0;
   int64_t n = 0;
   for (const char16_t c : digits) {
     if (c < u'0' || c > u'9') return 0;
@@ -73,12 +79,20 @@ int32_t ProfileKeys::HighestEntry(View section, View stem) const {
   return ProfileSections(path_, {std::u16string(section)}).HighestEntry(section, stem);
 }
 
-std::u16string ProfileKeys::EntryText(View section, View stem, int32_t n, View fallback) const {
-  return Text(section, KeyWithNumber(stem, n), fallback);
+std::vector<std::u16string> ProfileKeys::EntryTexts(View section, View stem, int32_t count,
+                                                    View fallback) const {
+  std::vector<std::u16string> texts;
+  for (int32_t n = 1; n <= count; ++n)
+    texts.push_back(Text(section, KeyWithNumber(stem, n), fallback));
+  return texts;
 }
 
-int32_t ProfileKeys::EntryInt(View section, View stem, int32_t n, int32_t fallback) const {
-  return Int(section, KeyWithNumber(stem, n), fallback);
+std::vector<int32_t> ProfileKeys::EntryInts(View section, View stem, int32_t count,
+                                            int32_t fallback) const {
+  std::vector<int32_t> values;
+  for (int32_t n = 1; n <= count; ++n)
+    values.push_back(Int(section, KeyWithNumber(stem, n), fallback));
+  return values;
 }
 
 ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string> sections)
@@ -114,29 +128,7 @@ ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string
   for (size_t i = 0; i < sections_.size(); ++i) {
     Section& section = sections_[i];
     section.whole = section.whole && read[i];
-    if (section.whole) {
-      Index(section);
-    } else {
-      section.entries.clear();
-    }
-  }
-}
-
-void ProfileSections::Index(Section& section) {
-  size_t size = 16;
-  while (size < 2 * section.entries.size()) size *= 2;
-  section.slots.assign(size, 0);
-  const size_t mask = size - 1;
-  for (size_t i = 0; i < section.entries.size(); ++i) {
-    const View name = section.entries[i].name;
-    for (size_t at = HashIgnoringCase(name) & mask;; at = (at + 1) & mask) {
-      uint32_t& slot = section.slots[at];
-      if (slot == 0) {
-        slot = static_cast<uint32_t>(i + 1);
-        break;
-      }
-      if (EqualsIgnoreCase(section.entries[slot - 1].name, name)) break;  // the first one wins
-    }
+    if (!section.whole) section.entries.clear();
   }
 }
 
@@ -147,11 +139,35 @@ const ProfileSections::Section* ProfileSections::Find(View section) const {
 }
 
 const ProfileSections::Entry* ProfileSections::Lookup(const Section& section, View key) const {
-  const size_t mask = section.slots.size() - 1;
+  const std::vector<Entry>& entries = section.entries;
+  if (section.slots.empty() && section.scans < kScansBeforeIndex) {
+    ++section.scans;
+    // The first entry of the name is the one a key read finds.
+    for (const Entry& entry : entries)
+      if (EqualsIgnoreCase(entry.name, key)) return &entry;
+    return nullptr;
+  }
+  std::vector<uint32_t>& slots = section.slots;
+  const size_t mask = [&] {
+    if (!slots.empty()) return slots.size() - 1;
+    size_t size = 16;
+    while (size < 2 * entries.size()) size *= 2;
+    slots.assign(size, 0);
+    for (size_t i = 0; i < entries.size(); ++i) {
+      const View name = entries[i].name;
+      for (size_t at = HashIgnoringCase(name) & (size - 1);; at = (at + 1) & (size - 1)) {
+        if (slots[at] == 0) {
+          slots[at] = static_cast<uint32_t>(i + 1);
+          break;
+        }
+        if (EqualsIgnoreCase(entries[slots[at] - 1].name, name)) break;  // the first one wins
+      }
+    }
+    return size - 1;
+  }();
   for (size_t at = HashIgnoringCase(key) & mask;; at = (at + 1) & mask) {
-    const uint32_t slot = section.slots[at];
-    if (slot == 0) return nullptr;
-    const Entry& entry = section.entries[slot - 1];
+    if (slots[at] == 0) return nullptr;
+    const Entry& entry = entries[slots[at] - 1];
     if (EqualsIgnoreCase(entry.name, key)) return &entry;
   }
 }
@@ -161,44 +177,58 @@ const ProfileSections::Numbered& ProfileSections::NumberedFor(const Section& sec
   Numbered& numbered = section.numbered;
   if (!numbered.byNumber.empty() && numbered.stem == stem) return numbered;
   numbered.stem = stem;
+  std::u16string folded(stem);
+  for (char16_t& c : folded) c = AsciiUpper(c);
   numbered.byNumber.assign(static_cast<size_t>(section.lines) + 1, 0);
   numbered.beyondLines = false;
-  // Through the slots, so that each name counts once, for its first entry.
-  for (const uint32_t slot : section.slots) {
-    if (slot == 0) continue;
-    const int32_t n = EntryNumber(section.entries[slot - 1].name, stem);
-    if (n > section.lines)
+  for (size_t i = 0; i < section.entries.size(); ++i) {
+    const int32_t n = EntryNumber(section.entries[i].name, folded);
+    if (n > section.lines) {
       numbered.beyondLines = true;
-    else if (n > 0)
-      numbered.byNumber[static_cast<size_t>(n)] = slot;
+    } else if (n > 0) {
+      // Names with the same number are the same name: the first one wins.
+      uint32_t& slot = numbered.byNumber[static_cast<size_t>(n)];
+      if (slot == 0) slot = static_cast<uint32_t>(i + 1);
+    }
   }
   return numbered;
 }
 
-ProfileSections::Answer ProfileSections::Resolve(View section, View key, View& value) const {
-  const Section* s = Find(section);
-  // A key read trims the names asked for, a section read takes them as given.
-  if (!s || HasBlankEnds(section) || HasBlankEnds(key)) return Answer::kKeyRead;
-  const Entry* entry = Lookup(*s, key);
+ProfileSections::Answer ProfileSections::Resolve(const Entry* entry, View& value) {
   if (!entry || entry->value.bare) return Answer::kFallback;
   if (entry->value.inexact) return Answer::kKeyRead;
   value = entry->value.text;
   return Answer::kValue;
 }
 
-ProfileSections::Answer ProfileSections::ResolveEntry(View section, View stem, int32_t n,
-                                                      View& value) const {
+ProfileSections::Answer ProfileSections::Resolve(View section, View key, View& value) const {
   const Section* s = Find(section);
-  // The name asked for ends in a digit: only a blank before the stem would be trimmed.
+  // A key read trims the names asked for, a section read takes them as given.
+  if (!s || HasBlankEnds(section) || HasBlankEnds(key)) return Answer::kKeyRead;
+  return Resolve(Lookup(*s, key), value);
+}
+
+const ProfileSections::Section* ProfileSections::NumberedSection(View section, View stem) const {
+  const Section* s = Find(section);
+  // The names asked for end in a digit: only a blank before the stem would be trimmed.
   const bool plain = s && !HasBlankEnds(section) && (stem.empty() || !IsProfileBlank(stem[0]));
-  if (!plain || n < 1 || n > s->lines) return Resolve(section, KeyWithNumber(stem, n), value);
-  const uint32_t slot = NumberedFor(*s, stem).byNumber[static_cast<size_t>(n)];
-  if (slot == 0) return Answer::kFallback;
-  const Value& found = s->entries[slot - 1].value;
-  if (found.bare) return Answer::kFallback;
-  if (found.inexact) return Answer::kKeyRead;
-  value = found.text;
-  return Answer::kValue;
+  return plain ? s : nullptr;
+}
+
+template <class OnAnswer>
+void ProfileSections::ResolveEntries(View section, View stem, int32_t count,
+                                     OnAnswer answer) const {
+  const Section* s = NumberedSection(section, stem);
+  const std::vector<uint32_t>* byNumber = s ? &NumberedFor(*s, stem).byNumber : nullptr;
+  for (int32_t n = 1; n <= count; ++n) {
+    View value;
+    if (byNumber && n <= s->lines) {
+      const uint32_t slot = (*byNumber)[static_cast<size_t>(n)];
+      answer(n, Resolve(slot ? &s->entries[slot - 1] : nullptr, value), value);
+    } else {
+      answer(n, Resolve(section, KeyWithNumber(stem, n), value), value);
+    }
+  }
 }
 
 std::u16string ProfileSections::Text(View section, View key, View fallback) const {
@@ -227,31 +257,45 @@ int32_t ProfileSections::Int(View section, View key, int32_t fallback) const {
   return keys_.Int(section, key, fallback);
 }
 
-std::u16string ProfileSections::EntryText(View section, View stem, int32_t n,
-                                          View fallback) const {
-  View value;
-  switch (ResolveEntry(section, stem, n, value)) {
-    case Answer::kValue:
-      return std::u16string(value);
-    case Answer::kFallback:
-      return std::u16string(ProfileFallback(fallback));
-    case Answer::kKeyRead:
-      break;
-  }
-  return keys_.EntryText(section, stem, n, fallback);
+std::vector<std::u16string> ProfileSections::EntryTexts(View section, View stem, int32_t count,
+                                                        View fallback) const {
+  std::vector<std::u16string> texts;
+  texts.reserve(static_cast<size_t>(std::max(count, 0)));
+  const View missing = ProfileFallback(fallback);
+  ResolveEntries(section, stem, count, [&](int32_t n, Answer how, View value) {
+    switch (how) {
+      case Answer::kValue:
+        texts.emplace_back(value);
+        break;
+      case Answer::kFallback:
+        texts.emplace_back(missing);
+        break;
+      case Answer::kKeyRead:
+        texts.push_back(keys_.Text(section, KeyWithNumber(stem, n), fallback));
+        break;
+    }
+  });
+  return texts;
 }
 
-int32_t ProfileSections::EntryInt(View section, View stem, int32_t n, int32_t fallback) const {
-  View value;
-  switch (ResolveEntry(section, stem, n, value)) {
-    case Answer::kValue:
-      return ParseIniInt(value, fallback);
-    case Answer::kFallback:
-      return fallback;
-    case Answer::kKeyRead:
-      break;
-  }
-  return keys_.EntryInt(section, stem, n, fallback);
+std::vector<int32_t> ProfileSections::EntryInts(View section, View stem, int32_t count,
+                                                int32_t fallback) const {
+  std::vector<int32_t> values;
+  values.reserve(static_cast<size_t>(std::max(count, 0)));
+  ResolveEntries(section, stem, count, [&](int32_t n, Answer how, View value) {
+    switch (how) {
+      case Answer::kValue:
+        values.push_back(ParseIniInt(value, fallback));
+        break;
+      case Answer::kFallback:
+        values.push_back(fallback);
+        break;
+      case Answer::kKeyRead:
+        values.push_back(keys_.Int(section, KeyWithNumber(stem, n), fallback));
+        break;
+    }
+  });
+  return values;
 }
 
 int32_t ProfileSections::HighestEntry(View section, View stem) const {

@@ -22,11 +22,11 @@ class ProfileKeys {
   int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
   // As ProfileSections::HighestEntry, from one read of the section.
   int32_t HighestEntry(std::u16string_view section, std::u16string_view stem) const;
-  // Text and Int of the key named stem followed by n in decimal.
-  std::u16string EntryText(std::u16string_view section, std::u16string_view stem, int32_t n,
-                           std::u16string_view fallback) const;
-  int32_t EntryInt(std::u16string_view section, std::u16string_view stem, int32_t n,
-                   int32_t fallback) const;
+  // Text and Int of the keys named stem followed by 1, 2, ... count in decimal.
+  std::vector<std::u16string> EntryTexts(std::u16string_view section, std::u16string_view stem,
+                                         int32_t count, std::u16string_view fallback) const;
+  std::vector<int32_t> EntryInts(std::u16string_view section, std::u16string_view stem,
+                                 int32_t count, int32_t fallback) const;
 
  private:
   std::u16string path_;
@@ -56,12 +56,12 @@ class ProfileSections {
   // go through than the section's length. Where the keys are read on their
   // own, the number of lines.
   int32_t HighestEntry(std::u16string_view section, std::u16string_view stem) const;
-  // As Text and Int of stem followed by n in decimal, found by number: the
-  // entries of a list are looked up without making and hashing their names.
-  std::u16string EntryText(std::u16string_view section, std::u16string_view stem, int32_t n,
-                           std::u16string_view fallback) const;
-  int32_t EntryInt(std::u16string_view section, std::u16string_view stem, int32_t n,
-                   int32_t fallback) const;
+  // As ProfileKeys::EntryTexts and EntryInts, found by number: the entries of
+  // a list are looked up without making and hashing their names.
+  std::vector<std::u16string> EntryTexts(std::u16string_view section, std::u16string_view stem,
+                                         int32_t count, std::u16string_view fallback) const;
+  std::vector<int32_t> EntryInts(std::u16string_view section, std::u16string_view stem,
+                                 int32_t count, int32_t fallback) const;
 
  private:
   struct Value {
@@ -74,7 +74,7 @@ class ProfileSections {
     Value value;
   };
   // The entries numbered for one stem: byNumber[n] is 1 + the index of the
-  // entry named stem followed by n, 0 for none, for n up to the lines.
+  // first entry named stem followed by n, 0 for none, for n up to the lines.
   struct Numbered {
     std::u16string stem;
     std::vector<uint32_t> byNumber;
@@ -82,25 +82,30 @@ class ProfileSections {
   };
   struct Section {
     std::u16string name;
-    bool whole = true;  // false: every key is read on its own
-    int32_t lines = 0;  // with a name
+    bool whole = true;           // false: every key is read on its own
+    int32_t lines = 0;           // with a name
     std::vector<Entry> entries;  // every line with '=' or a name, in file order
-    // Open addressing over entries: 1 + an index, 0 for a free slot. The
-    // first entry of a name is the one found.
-    std::vector<uint32_t> slots;
+    // Open addressing over entries, made once a section has been asked by
+    // name more than a few times: 1 + an index, 0 for a free slot.
+    mutable std::vector<uint32_t> slots;
+    mutable int32_t scans = 0;  // lookups answered by going through the entries
     mutable Numbered numbered;
   };
   // How a lookup is answered from the sections.
   enum class Answer { kValue, kFallback, kKeyRead };
 
-  void Index(Section& section);
   const Section* Find(std::u16string_view section) const;
   const Entry* Lookup(const Section& section, std::u16string_view key) const;
   const Numbered& NumberedFor(const Section& section, std::u16string_view stem) const;
   Answer Resolve(std::u16string_view section, std::u16string_view key,
                  std::u16string_view& value) const;
-  Answer ResolveEntry(std::u16string_view section, std::u16string_view stem, int32_t n,
-                      std::u16string_view& value) const;
+  static Answer Resolve(const Entry* entry, std::u16string_view& value);
+  // The section whose numbered entries answer for stem, or null.
+  const Section* NumberedSection(std::u16string_view section, std::u16string_view stem) const;
+  // Calls answer(n, how, value) for n = 1..count.
+  template <class OnAnswer>
+  void ResolveEntries(std::u16string_view section, std::u16string_view stem, int32_t count,
+                      OnAnswer answer) const;
 
   ProfileKeys keys_;
   std::vector<Section> sections_;

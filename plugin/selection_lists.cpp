@@ -29,21 +29,16 @@ int32_t StoredCount(const Keys& keys, const Section& section) {
 
 template <class Keys>
 std::vector<int32_t> ReadIndices(const Keys& keys, const Section& section, int32_t maxIndex) {
-  std::vector<int32_t> indices;
-  const int32_t count = StoredCount(keys, section);
-  indices.reserve(static_cast<size_t>(std::max(count, 0)));
-  for (int32_t k = 1; k <= count; ++k)
-    indices.push_back(std::clamp(keys.EntryInt(section.name, section.stem, k, 0), 0, maxIndex));
+  std::vector<int32_t> indices =
+      keys.EntryInts(section.name, section.stem, StoredCount(keys, section), 0);
+  for (int32_t& index : indices) index = std::clamp(index, 0, maxIndex);
   return indices;
 }
 
 template <class Keys>
 SelectionLists ReadLists(const Keys& keys) {
   SelectionLists lists;
-  const int32_t count = StoredCount(keys, kSkins);
-  lists.skinNames.reserve(static_cast<size_t>(std::max(count, 0)));
-  for (int32_t k = 1; k <= count; ++k)
-    lists.skinNames.push_back(keys.EntryText(kSkins.name, kSkins.stem, k, u""));
+  lists.skinNames = keys.EntryTexts(kSkins.name, kSkins.stem, StoredCount(keys, kSkins), u"");
   lists.colorIndices = ReadIndices(keys, kColors, 200);
   lists.intensityIndices = ReadIndices(keys, kIntensities, 100);
   return lists;

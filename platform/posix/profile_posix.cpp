@@ -76,9 +76,13 @@ bool LoadText(const std::u16string& path, ProfileLines& profile) {
     text.resize((size - 2) / 2);
     in.read(reinterpret_cast<char*>(text.data()), static_cast<std::streamsize>(text.size() * 2));
     text.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)) / 2);
-    for (char16_t& c : text) {
-      c = FromLittleEndian(c);
-      if (!little) c = static_cast<char16_t>((c >> 8) | (c << 8));
+    // Nothing to turn where the file's byte order is this machine's.
+    constexpr char16_t kProbe = 1;
+    if (!little || FromLittleEndian(kProbe) != kProbe) {
+      for (char16_t& c : text) {
+        c = FromLittleEndian(c);
+        if (!little) c = static_cast<char16_t>((c >> 8) | (c << 8));
+      }
     }
     return true;
   }
@@ -130,7 +134,10 @@ class LineCursor {
   bool Next(View& line) {
     if (at_ >= text_.size()) return false;
     size_t end = at_;
-    while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
+    // Most characters are above both line-end characters: one comparison for them.
+    while (end < text_.size() &&
+           (text_[end] > u'\r' || (text_[end] != u'\r' && text_[end] != u'\n')))
+      ++end;
     line = text_.substr(at_, end - at_);
     at_ = end + 1;
     if (end < text_.size() && text_[end] == u'\r' && at_ < text_.size() && text_[at_] == u'\n')
@@ -293,10 +300,12 @@ std::vector<bool> ReadProfileSections(
   }
   NamelessRun nameless;
   LineCursor cursor(text);
-  View line, name, k, v;
-  bool hasValue = false;
+  View line, name;
   while (cursor.Next(line)) {
-    if (SectionOf(line, name)) {
+    // As SectionOf and KeyOf take a line, with one trimming of it.
+    const View t = TrimProfileText(line);
+    if (t.empty()) continue;
+    if (t[0] == u'[' && SectionOf(t, name)) {
       // Only the first section of a name counts; a name asked for twice gets
       // its entries once, for the first asking.
       current = sections.size();
@@ -308,8 +317,10 @@ std::vector<bool> ReadProfileSections(
       nameless.NewSection();
       continue;
     }
-    if (current >= sections.size() || !KeyOf(line, k, v, hasValue) || nameless.Repeats(k)) continue;
-    if (k.empty() || k[0] != u';') onEntry(current, TrimProfileText(line));
+    if (current >= sections.size()) continue;
+    const View k = TrimProfileText(t.substr(0, t.find(u'=')));
+    if (nameless.Repeats(k)) continue;
+    if (k.empty() || k[0] != u';') onEntry(current, t);
   }
   return whole;
 }
