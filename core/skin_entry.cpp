@@ -41,13 +41,6 @@ bool IsReservedInFileName(char16_t c) {
   return c < 128 && ((kReservedFrom64 >> (c - 64)) & 1);
 }
 
-// FNV-1a over the UTF-16 units.
-uint32_t HashOf(std::u16string_view name) {
-  uint32_t hash = 2166136261u;
-  for (const char16_t c : name) hash = (hash ^ c) * 16777619u;
-  return hash;
-}
-
 }  // namespace
 
 void SkinItemVector::CopyFrom(const SkinItems& other) {
@@ -114,33 +107,32 @@ void SkinEntryCache::Rehash(size_t slots) {
     slots_[SlotOf(made_[i].name, made_[i].hash)] = static_cast<uint32_t>(i + 1);
 }
 
-const SkinEntryRef* SkinEntryCache::Find(std::u16string_view name) const {
-  if (slots_.empty()) return nullptr;
-  const uint32_t slot = slots_[SlotOf(name, HashOf(name))];
-  return slot ? &made_[slot - 1].entry : nullptr;
+// FNV-1a over the UTF-16 units, mixed so that names differing in a digit
+// or two spread over the low bits the slots are chosen by.
+uint32_t SkinEntryCache::HashOf(std::u16string_view name) {
+  uint32_t hash = 2166136261u;
+  for (const char16_t c : name) hash = (hash ^ c) * 16777619u;
+  hash ^= hash >> 16;
+  hash *= 0x85EBCA6Bu;
+  hash ^= hash >> 13;
+  return hash;
 }
 
-void SkinEntryCache::Add(std::u16string_view name, SkinEntryRef entry) {
-  if (2 * (made_.size() + 1) > slots_.size()) Rehash(std::max<size_t>(16, 2 * slots_.size()));
+uint32_t SkinEntryCache::Record(std::u16string_view name, uint32_t hash, SkinEntryRef entry) {
   // The table keeps a view: of the name the entry holds, or of a copy.
   const std::u16string_view kept =
       entry ? std::u16string_view(entry->FileName) : refusedNames_.emplace_back(name);
-  const uint32_t hash = HashOf(kept);
-  slots_[SlotOf(kept, hash)] = static_cast<uint32_t>(made_.size() + 1);
   made_.push_back(Made{kept, hash, std::move(entry)});
+  return static_cast<uint32_t>(made_.size());
 }
 
 void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
-  if (made) {
-    if (const SkinEntryRef* found = made->Find(name)) {
-      items.Append(kSkinItemText, *found);
-      return;
-    }
-  }
-  SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
-  if (entry) entry->FileName = name;
-  if (made) made->Add(name, entry);
-  items.Append(kSkinItemText, std::move(entry));
+  auto make = [&name] {
+    SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
+    if (entry) entry->FileName = name;
+    return entry;
+  };
+  items.Append(kSkinItemText, made ? made->FindOrMake(name, make) : make());
 }
 
 }  // namespace kaleidra

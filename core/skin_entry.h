@@ -2,6 +2,7 @@
 // per skin and then only referred to by the rows of the skin lists.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -85,10 +86,16 @@ class SkinEntryCache {
  public:
   // Room for this many names without growing.
   void reserve(size_t names);
-  // The entry made for name (empty for a refused skin), or null when none was.
-  const SkinEntryRef* Find(std::u16string_view name) const;
-  // Records the entry made for a name not found.
-  void Add(std::u16string_view name, SkinEntryRef entry);
+  // The entry made for name before (empty for a refused skin), or else the
+  // one make() gives, recorded for the name.
+  template <class Make>
+  const SkinEntryRef& FindOrMake(std::u16string_view name, Make make) {
+    if (2 * (made_.size() + 1) > slots_.size()) Rehash(std::max<size_t>(16, 2 * slots_.size()));
+    const uint32_t hash = HashOf(name);
+    const size_t at = SlotOf(name, hash);
+    if (slots_[at] == 0) slots_[at] = Record(name, hash, make());
+    return made_[slots_[at] - 1].entry;
+  }
 
  private:
   struct Made {
@@ -96,9 +103,12 @@ class SkinEntryCache {
     uint32_t hash;
     SkinEntryRef entry;
   };
+  static uint32_t HashOf(std::u16string_view name);
   // The slot of name: free, or the one holding it.
   size_t SlotOf(std::u16string_view name, uint32_t hash) const;
   void Rehash(size_t slots);
+  // 1 + the index of the entry recorded.
+  uint32_t Record(std::u16string_view name, uint32_t hash, SkinEntryRef entry);
 
   std::vector<Made> made_;
   std::vector<uint32_t> slots_;              // open addressing: 1 + an index into made_, 0 for free
