@@ -215,20 +215,30 @@ const ProfileSections::Section* ProfileSections::NumberedSection(View section, V
   return plain ? s : nullptr;
 }
 
-template <class OnAnswer>
-void ProfileSections::ResolveEntries(View section, View stem, int32_t count,
-                                     OnAnswer answer) const {
+template <class T, class FromValue, class FromKeyRead>
+std::vector<T> ProfileSections::Entries(View section, View stem, int32_t count, const T& missing,
+                                        FromValue fromValue, FromKeyRead fromKeyRead) const {
+  std::vector<T> values;
+  values.reserve(static_cast<size_t>(std::max(count, 0)));
   const Section* s = NumberedSection(section, stem);
   const std::vector<uint32_t>* byNumber = s ? &NumberedFor(*s, stem).byNumber : nullptr;
   for (int32_t n = 1; n <= count; ++n) {
     View value;
+    Answer how;
     if (byNumber && n <= s->lines) {
       const uint32_t slot = (*byNumber)[static_cast<size_t>(n)];
-      answer(n, Resolve(slot ? &s->entries[slot - 1] : nullptr, value), value);
+      how = Resolve(slot ? &s->entries[slot - 1] : nullptr, value);
     } else {
-      answer(n, Resolve(section, KeyWithNumber(stem, n), value), value);
+      how = Resolve(section, KeyWithNumber(stem, n), value);
     }
+    if (how == Answer::kValue)
+      values.push_back(fromValue(value));
+    else if (how == Answer::kFallback)
+      values.push_back(missing);
+    else
+      values.push_back(fromKeyRead(KeyWithNumber(stem, n)));
   }
+  return values;
 }
 
 std::u16string ProfileSections::Text(View section, View key, View fallback) const {
@@ -259,43 +269,17 @@ int32_t ProfileSections::Int(View section, View key, int32_t fallback) const {
 
 std::vector<std::u16string> ProfileSections::EntryTexts(View section, View stem, int32_t count,
                                                         View fallback) const {
-  std::vector<std::u16string> texts;
-  texts.reserve(static_cast<size_t>(std::max(count, 0)));
-  const View missing = ProfileFallback(fallback);
-  ResolveEntries(section, stem, count, [&](int32_t n, Answer how, View value) {
-    switch (how) {
-      case Answer::kValue:
-        texts.emplace_back(value);
-        break;
-      case Answer::kFallback:
-        texts.emplace_back(missing);
-        break;
-      case Answer::kKeyRead:
-        texts.push_back(keys_.Text(section, KeyWithNumber(stem, n), fallback));
-        break;
-    }
-  });
-  return texts;
+  return Entries(
+      section, stem, count, std::u16string(ProfileFallback(fallback)),
+      [](View value) { return std::u16string(value); },
+      [&](const std::u16string& key) { return keys_.Text(section, key, fallback); });
 }
 
 std::vector<int32_t> ProfileSections::EntryInts(View section, View stem, int32_t count,
                                                 int32_t fallback) const {
-  std::vector<int32_t> values;
-  values.reserve(static_cast<size_t>(std::max(count, 0)));
-  ResolveEntries(section, stem, count, [&](int32_t n, Answer how, View value) {
-    switch (how) {
-      case Answer::kValue:
-        values.push_back(ParseIniInt(value, fallback));
-        break;
-      case Answer::kFallback:
-        values.push_back(fallback);
-        break;
-      case Answer::kKeyRead:
-        values.push_back(keys_.Int(section, KeyWithNumber(stem, n), fallback));
-        break;
-    }
-  });
-  return values;
+  return Entries(
+      section, stem, count, fallback, [&](View value) { return ParseIniInt(value, fallback); },
+      [&](const std::u16string& key) { return keys_.Int(section, key, fallback); });
 }
 
 int32_t ProfileSections::HighestEntry(View section, View stem) const {

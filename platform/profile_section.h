@@ -102,10 +102,11 @@ class ProfileSections {
   static Answer Resolve(const Entry* entry, std::u16string_view& value);
   // The section whose numbered entries answer for stem, or null.
   const Section* NumberedSection(std::u16string_view section, std::u16string_view stem) const;
-  // Calls answer(n, how, value) for n = 1..count.
-  template <class OnAnswer>
-  void ResolveEntries(std::u16string_view section, std::u16string_view stem, int32_t count,
-                      OnAnswer answer) const;
+  // The values of stem followed by 1..count: fromValue of a value found, missing
+  // for none, fromKeyRead of the name where only a key read can tell.
+  template <class T, class FromValue, class FromKeyRead>
+  std::vector<T> Entries(std::u16string_view section, std::u16string_view stem, int32_t count,
+                         const T& missing, FromValue fromValue, FromKeyRead fromKeyRead) const;
 
   ProfileKeys keys_;
   std::vector<Section> sections_;
