@@ -132,9 +132,11 @@ bool ReadSectionAlone(const std::u16string& path, const std::u16string& section,
 // writes its lists) read one after the other into one buffer: the sections
 // are parts of the file, and each loses its line ends to one NUL.
 size_t RoomForSections(const std::u16string& path, size_t sections) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data) || data.nFileSizeHigh != 0)
-    return 0;
+  // The folder search gives the size with the imports the library has already.
+  WIN32_FIND_DATAW data;
+  const FindHandle find(
+      FindFirstFileExW(Wide(path), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
+  if (!find || data.nFileSizeHigh != 0) return 0;
   return std::min<size_t>(data.nFileSizeLow / 2 + 2 * sections + 2, kMostSectionCharacters);
 }
 
