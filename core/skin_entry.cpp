@@ -1,6 +1,7 @@
 #include "skin_entry.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/randomiser.h"
 #include "platform/message_box.h"
@@ -29,21 +30,15 @@ std::u16string TextOf(const char16_t (&buffer)[kSkinTextCapacity]) {
   return platform::FromBuffer(buffer, kSkinTextCapacity - 1);
 }
 
+// Control characters and \ / : * ? " < > |, one bit each.
+constexpr uint64_t kReservedBelow64 = 0xFFFFFFFFull | (1ull << '"') | (1ull << '*') |
+                                      (1ull << '/') | (1ull << ':') | (1ull << '<') |
+                                      (1ull << '>') | (1ull << '?');
+constexpr uint64_t kReservedFrom64 = (1ull << ('\\' - 64)) | (1ull << ('|' - 64));
+
 bool IsReservedInFileName(char16_t c) {
-  switch (c) {
-    case u'\\':
-    case u'/':
-    case u':':
-    case u'*':
-    case u'?':
-    case u'"':
-    case u'<':
-    case u'>':
-    case u'|':
-      return true;
-    default:
-      return c < 0x20;
-  }
+  if (c < 64) return (kReservedBelow64 >> c) & 1;
+  return c < 128 && ((kReservedFrom64 >> (c - 64)) & 1);
 }
 
 }  // namespace
@@ -89,18 +84,55 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
   return entry;
 }
 
-void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
-  if (made) {
-    const auto found = made->find(name);
-    if (found != made->end()) {
-      items.Append(kSkinItemText, found->second);
-      return;
-    }
+void SkinEntryCache::reserve(size_t names) {
+  made_.reserve(names);
+  size_t slots = 16;
+  while (slots < 2 * names) slots *= 2;
+  if (slots > slots_.size()) Rehash(slots);
+}
+
+size_t SkinEntryCache::SlotOf(std::u16string_view name, uint32_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  size_t at = hash & mask;
+  for (; slots_[at] != 0; at = (at + 1) & mask) {
+    const Made& made = made_[slots_[at] - 1];
+    if (made.hash == hash && made.name == name) break;
   }
-  SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
-  if (entry) entry->FileName = name;
-  if (made) made->emplace(name, entry);
-  items.Append(kSkinItemText, std::move(entry));
+  return at;
+}
+
+void SkinEntryCache::Rehash(size_t slots) {
+  slots_.assign(slots, 0);
+  for (size_t i = 0; i < made_.size(); ++i)
+    slots_[SlotOf(made_[i].name, made_[i].hash)] = static_cast<uint32_t>(i + 1);
+}
+
+// FNV-1a over the UTF-16 units, mixed so that names differing in a digit
+// or two spread over the low bits the slots are chosen by.
+uint32_t SkinEntryCache::HashOf(std::u16string_view name) {
+  uint32_t hash = 2166136261u;
+  for (const char16_t c : name) hash = (hash ^ c) * 16777619u;
+  hash ^= hash >> 16;
+  hash *= 0x85EBCA6Bu;
+  hash ^= hash >> 13;
+  return hash;
+}
+
+uint32_t SkinEntryCache::Record(std::u16string_view name, uint32_t hash, SkinEntryRef entry) {
+  // The table keeps a view: of the name the entry holds, or of a copy.
+  const std::u16string_view kept =
+      entry ? std::u16string_view(entry->FileName) : refusedNames_.emplace_back(name);
+  made_.push_back(Made{kept, hash, std::move(entry)});
+  return static_cast<uint32_t>(made_.size());
+}
+
+void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
+  auto make = [&name] {
+    SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
+    if (entry) entry->FileName = name;
+    return entry;
+  };
+  items.Append(kSkinItemText, made ? made->FindOrMake(name, make) : make());
 }
 
 }  // namespace kaleidra

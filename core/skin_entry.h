@@ -2,10 +2,12 @@
 // per skin and then only referred to by the rows of the skin lists.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "host/AIMPSDKAddons.h"
@@ -77,8 +79,41 @@ bool IsSkinFileName(std::u16string_view name);
 // different skin.
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name);
 
-// Entries already made during one load of the lists, by name.
-using SkinEntryCache = std::unordered_map<std::u16string, SkinEntryRef>;
+// Entries already made during one load of the lists, by name: a compact
+// table whose names are those the entries hold, as a load of thousands of
+// names would otherwise copy and allocate each name once more.
+class SkinEntryCache {
+ public:
+  // Room for this many names without growing.
+  void reserve(size_t names);
+  // The entry made for name before (empty for a refused skin), or else the
+  // one make() gives, recorded for the name.
+  template <class Make>
+  const SkinEntryRef& FindOrMake(std::u16string_view name, Make make) {
+    if (2 * (made_.size() + 1) > slots_.size()) Rehash(std::max<size_t>(16, 2 * slots_.size()));
+    const uint32_t hash = HashOf(name);
+    const size_t at = SlotOf(name, hash);
+    if (slots_[at] == 0) slots_[at] = Record(name, hash, make());
+    return made_[slots_[at] - 1].entry;
+  }
+
+ private:
+  struct Made {
+    std::u16string_view name;  // the entry's FileName, or one of refusedNames_
+    uint32_t hash;
+    SkinEntryRef entry;
+  };
+  static uint32_t HashOf(std::u16string_view name);
+  // The slot of name: free, or the one holding it.
+  size_t SlotOf(std::u16string_view name, uint32_t hash) const;
+  void Rehash(size_t slots);
+  // 1 + the index of the entry recorded.
+  uint32_t Record(std::u16string_view name, uint32_t hash, SkinEntryRef entry);
+
+  std::vector<Made> made_;
+  std::vector<uint32_t> slots_;              // open addressing: 1 + an index into made_, 0 for free
+  std::deque<std::u16string> refusedNames_;  // no entry holds these
+};
 
 // Makes the entry for name through the library-wide skins service, records the
 // name as its FileName and appends a "SkinName" row with it (or with none).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,14 @@ int32_t ReadProfileInt(const std::u16string& path, const std::u16string& section
 // either part may stay. Comments and blank lines are left out; a missing file
 // or section has no entries. The result holds, for each section, false when
 // it was too large to read whole (and nothing of it was passed on).
+// The entries point into texts, which the read adds to and whose strings stay
+// where they are, so the entries stay valid as long as texts does.
+using ProfileSectionTexts = std::deque<std::u16string>;
+std::vector<bool> ReadProfileSections(
+    const std::u16string& path, const std::vector<std::u16string>& sections,
+    const std::function<void(size_t section, std::u16string_view entry)>& onEntry,
+    ProfileSectionTexts& texts);
+// The same with entries valid only during onEntry.
 std::vector<bool> ReadProfileSections(
     const std::u16string& path, const std::vector<std::u16string>& sections,
     const std::function<void(size_t section, std::u16string_view entry)>& onEntry);

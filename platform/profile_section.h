@@ -5,11 +5,11 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace platform {
 
@@ -22,6 +22,11 @@ class ProfileKeys {
   int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
   // As ProfileSections::HighestEntry, from one read of the section.
   int32_t HighestEntry(std::u16string_view section, std::u16string_view stem) const;
+  // Text and Int of the keys named stem followed by 1, 2, ... count in decimal.
+  std::vector<std::u16string> EntryTexts(std::u16string_view section, std::u16string_view stem,
+                                         int32_t count, std::u16string_view fallback) const;
+  std::vector<int32_t> EntryInts(std::u16string_view section, std::u16string_view stem,
+                                 int32_t count, int32_t fallback) const;
 
  private:
   std::u16string path_;
@@ -39,6 +44,9 @@ class ProfileKeys {
 class ProfileSections {
  public:
   ProfileSections(std::u16string path, std::vector<std::u16string> sections);
+  // The entries point into the texts read.
+  ProfileSections(const ProfileSections&) = delete;
+  ProfileSections& operator=(const ProfileSections&) = delete;
   std::u16string Text(std::u16string_view section, std::u16string_view key,
                       std::u16string_view fallback) const;
   int32_t Int(std::u16string_view section, std::u16string_view key, int32_t fallback) const;
@@ -48,6 +56,12 @@ class ProfileSections {
   // go through than the section's length. Where the keys are read on their
   // own, the number of lines.
   int32_t HighestEntry(std::u16string_view section, std::u16string_view stem) const;
+  // As ProfileKeys::EntryTexts and EntryInts, found by number: the entries of
+  // a list are looked up without making and hashing their names.
+  std::vector<std::u16string> EntryTexts(std::u16string_view section, std::u16string_view stem,
+                                         int32_t count, std::u16string_view fallback) const;
+  std::vector<int32_t> EntryInts(std::u16string_view section, std::u16string_view stem,
+                                 int32_t count, int32_t fallback) const;
 
  private:
   struct Value {
@@ -55,27 +69,48 @@ class ProfileSections {
     bool bare = false;     // a name without '=': the key reads give the fallback
     bool inexact = false;  // only a key read can tell
   };
-  // Keyed by the upper-case name, in the store; the first of duplicate names.
+  struct Entry {
+    std::u16string_view name;  // as the file has it; compared without letter case
+    Value value;
+  };
+  // The entries numbered for one stem: byNumber[n] is 1 + the index of the
+  // first entry named stem followed by n, 0 for none, for n up to the lines.
+  struct Numbered {
+    std::u16string stem;
+    std::vector<uint32_t> byNumber;
+    bool beyondLines = false;  // some entry's number is greater than the lines
+  };
   struct Section {
     std::u16string name;
-    bool whole = true;  // false: every key is read on its own
-    int32_t lines = 0;  // with a name
-    std::unordered_map<std::u16string_view, Value> values;
+    bool whole = true;           // false: every key is read on its own
+    int32_t lines = 0;           // with a name
+    std::vector<Entry> entries;  // every line with '=' or a name, in file order
+    // Open addressing over entries, made once a section has been asked by
+    // name more than a few times: 1 + an index, 0 for a free slot.
+    mutable std::vector<uint32_t> slots;
+    mutable int32_t scans = 0;  // lookups answered by going through the entries
+    mutable Numbered numbered;
   };
-  // Texts kept in blocks that never move, so views of them stay valid.
-  class Store {
-   public:
-    std::u16string_view Keep(std::u16string_view text, bool fold);
+  // How a lookup is answered from the sections.
+  enum class Answer { kValue, kFallback, kKeyRead };
 
-   private:
-    std::deque<std::u16string> blocks_;
-  };
   const Section* Find(std::u16string_view section) const;
+  const Entry* Lookup(const Section& section, std::u16string_view key) const;
+  const Numbered& NumberedFor(const Section& section, std::u16string_view stem) const;
+  Answer Resolve(std::u16string_view section, std::u16string_view key,
+                 std::u16string_view& value) const;
+  static Answer Resolve(const Entry* entry, std::u16string_view& value);
+  // The section whose numbered entries answer for stem, or null.
+  const Section* NumberedSection(std::u16string_view section, std::u16string_view stem) const;
+  // The values of stem followed by 1..count: fromValue of a value found, missing
+  // for none, fromKeyRead of the name where only a key read can tell.
+  template <class T, class FromValue, class FromKeyRead>
+  std::vector<T> Entries(std::u16string_view section, std::u16string_view stem, int32_t count,
+                         const T& missing, FromValue fromValue, FromKeyRead fromKeyRead) const;
 
   ProfileKeys keys_;
   std::vector<Section> sections_;
-  Store store_;
-  mutable std::u16string folded_;  // the key being looked up
+  ProfileSectionTexts texts_;  // what the entries' views point into
 };
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "text.h"
 
+#include <iterator>
+
 namespace platform {
 
 std::string ToUtf8(std::u16string_view text) {
@@ -79,8 +81,20 @@ std::u16string FromUtf8(std::string_view text) {
 }
 
 std::u16string ToDecimal(int64_t value) {
-  const std::string s = std::to_string(value);
-  return std::u16string(s.begin(), s.end());
+  // Straight into UTF-16: a list load turns thousands of numbers into text.
+  char16_t digits[20];
+  char16_t* at = std::end(digits);
+  // The magnitude in unsigned arithmetic, so that INT64_MIN has one too.
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--at = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  std::u16string text;
+  text.reserve(static_cast<size_t>(std::end(digits) - at) + 1);
+  if (value < 0) text += u'-';
+  text.append(at, std::end(digits));
+  return text;
 }
 
 std::u16string FromBuffer(const char16_t* buffer, size_t capacity) {

@@ -20,6 +20,30 @@ constexpr Section kSkins{u"Skins", u"SkinName"};
 constexpr Section kColors{u"Colors", u"ColorID"};
 constexpr Section kIntensities{u"Intensities", u"IntensityID"};
 
+// Keys is a way of reading the file's keys, platform::ProfileSections or
+// platform::ProfileKeys, which give the same values.
+template <class Keys>
+int32_t StoredCount(const Keys& keys, const Section& section) {
+  return kaleidra::ListCount(keys, section.name, section.stem);
+}
+
+template <class Keys>
+std::vector<int32_t> ReadIndices(const Keys& keys, const Section& section, int32_t maxIndex) {
+  std::vector<int32_t> indices =
+      keys.EntryInts(section.name, section.stem, StoredCount(keys, section), 0);
+  for (int32_t& index : indices) index = std::clamp(index, 0, maxIndex);
+  return indices;
+}
+
+template <class Keys>
+SelectionLists ReadLists(const Keys& keys) {
+  SelectionLists lists;
+  lists.skinNames = keys.EntryTexts(kSkins.name, kSkins.stem, StoredCount(keys, kSkins), u"");
+  lists.colorIndices = ReadIndices(keys, kColors, 200);
+  lists.intensityIndices = ReadIndices(keys, kIntensities, 100);
+  return lists;
+}
+
 // The keys of a section's entries, "SkinName1", "SkinName2", ..., made in one
 // buffer.
 class EntryKeys {
@@ -35,37 +59,6 @@ class EntryKeys {
   std::u16string key_;
   size_t stem_;
 };
-
-// Keys is a way of reading the file's keys, platform::ProfileSections or
-// platform::ProfileKeys, which give the same values.
-template <class Keys>
-int32_t StoredCount(const Keys& keys, const Section& section) {
-  return kaleidra::ListCount(keys, section.name, section.stem);
-}
-
-template <class Keys>
-std::vector<int32_t> ReadIndices(const Keys& keys, const Section& section, int32_t maxIndex) {
-  std::vector<int32_t> indices;
-  EntryKeys key(section);
-  const int32_t count = StoredCount(keys, section);
-  for (int32_t k = 1; k <= count; ++k) {
-    const int32_t value = keys.Int(section.name, key(static_cast<size_t>(k)), 0);
-    indices.push_back(std::clamp(value, 0, maxIndex));
-  }
-  return indices;
-}
-
-template <class Keys>
-SelectionLists ReadLists(const Keys& keys) {
-  SelectionLists lists;
-  EntryKeys key(kSkins);
-  const int32_t count = StoredCount(keys, kSkins);
-  for (int32_t k = 1; k <= count; ++k)
-    lists.skinNames.push_back(keys.Text(kSkins.name, key(static_cast<size_t>(k)), u""));
-  lists.colorIndices = ReadIndices(keys, kColors, 200);
-  lists.intensityIndices = ReadIndices(keys, kIntensities, 100);
-  return lists;
-}
 
 // The text the profile functions would write into a new file key by key, made
 // in one piece: each private-profile write reads and rewrites the whole file,

@@ -76,9 +76,13 @@ bool LoadText(const std::u16string& path, ProfileLines& profile) {
     text.resize((size - 2) / 2);
     in.read(reinterpret_cast<char*>(text.data()), static_cast<std::streamsize>(text.size() * 2));
     text.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)) / 2);
-    for (char16_t& c : text) {
-      c = FromLittleEndian(c);
-      if (!little) c = static_cast<char16_t>((c >> 8) | (c << 8));
+    // Nothing to turn where the file's byte order is this machine's.
+    constexpr char16_t kProbe = 1;
+    if (!little || FromLittleEndian(kProbe) != kProbe) {
+      for (char16_t& c : text) {
+        c = FromLittleEndian(c);
+        if (!little) c = static_cast<char16_t>((c >> 8) | (c << 8));
+      }
     }
     return true;
   }
@@ -130,7 +134,10 @@ class LineCursor {
   bool Next(View& line) {
     if (at_ >= text_.size()) return false;
     size_t end = at_;
-    while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
+    // Most characters are above both line-end characters: one comparison for them.
+    while (end < text_.size() &&
+           (text_[end] > u'\r' || (text_[end] != u'\r' && text_[end] != u'\n')))
+      ++end;
     line = text_.substr(at_, end - at_);
     at_ = end + 1;
     if (end < text_.size() && text_[end] == u'\r' && at_ < text_.size() && text_[at_] == u'\n')
@@ -277,10 +284,12 @@ std::u16string ReadProfileText(const std::u16string& path, const std::u16string&
 // given. A line without '=' is a bare key; comments are left out.
 std::vector<bool> ReadProfileSections(
     const std::u16string& path, const std::vector<std::u16string>& sections,
-    const std::function<void(size_t section, View entry)>& onEntry) {
+    const std::function<void(size_t section, View entry)>& onEntry, ProfileSectionTexts& texts) {
   std::vector<bool> whole(sections.size(), true);
   ProfileLines p;
   if (!LoadText(path, p)) return whole;
+  // The entries are views of the lines, so the text is kept rather than copied from.
+  const std::u16string& text = texts.emplace_back(std::move(p.text));
   std::vector<bool> seen(sections.size(), false);
   size_t current = sections.size();  // none of ours
   // The lines before the first header are the section without a name.
@@ -290,11 +299,13 @@ std::vector<bool> ReadProfileSections(
     seen[i] = true;
   }
   NamelessRun nameless;
-  LineCursor cursor(p.text);
-  View line, name, k, v;
-  bool hasValue = false;
+  LineCursor cursor(text);
+  View line, name;
   while (cursor.Next(line)) {
-    if (SectionOf(line, name)) {
+    // As SectionOf and KeyOf take a line, with one trimming of it.
+    const View t = TrimProfileText(line);
+    if (t.empty()) continue;
+    if (t[0] == u'[' && SectionOf(t, name)) {
       // Only the first section of a name counts; a name asked for twice gets
       // its entries once, for the first asking.
       current = sections.size();
@@ -306,8 +317,10 @@ std::vector<bool> ReadProfileSections(
       nameless.NewSection();
       continue;
     }
-    if (current >= sections.size() || !KeyOf(line, k, v, hasValue) || nameless.Repeats(k)) continue;
-    if (k.empty() || k[0] != u';') onEntry(current, TrimProfileText(line));
+    if (current >= sections.size()) continue;
+    const View k = TrimProfileText(t.substr(0, t.find(u'=')));
+    if (nameless.Repeats(k)) continue;
+    if (k.empty() || k[0] != u';') onEntry(current, t);
   }
   return whole;
 }

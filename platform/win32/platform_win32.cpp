@@ -106,40 +106,79 @@ std::u16string ReadProfileText(const std::u16string& path, const std::u16string&
 
 namespace {
 
-// false when the section is too large to read whole.
-bool ReadSection(const std::u16string& path, const std::u16string& section,
-                 const std::function<void(std::u16string_view entry)>& onEntry) {
-  // Beyond this the caller reads key by key rather than hold the section twice.
-  constexpr size_t kMostCharacters = size_t{1} << 24;
-  std::vector<char16_t> buffer(size_t{1} << 15);
-  DWORD n = 0;
+// Beyond this the caller reads key by key rather than hold a section twice.
+constexpr size_t kMostSectionCharacters = size_t{1} << 24;
+
+// Reads a section into text, growing it until the section fits; false when
+// the section is too large to read whole.
+bool ReadSectionAlone(const std::u16string& path, const std::u16string& section,
+                      std::u16string& text, std::u16string_view& read) {
+  text.resize(size_t{1} << 15);
   for (;;) {
-    const auto size = static_cast<DWORD>(buffer.size());
-    n = GetPrivateProfileSectionW(Wide(section), reinterpret_cast<wchar_t*>(buffer.data()), size,
-                                  Wide(path));
+    const auto size = static_cast<DWORD>(text.size());
+    const DWORD n = GetPrivateProfileSectionW(
+        Wide(section), reinterpret_cast<wchar_t*>(text.data()), size, Wide(path));
     // A section that did not fit comes back cut, as size - 2 characters.
-    if (n + 2 < size) break;
-    if (buffer.size() >= kMostCharacters) return false;
-    buffer.assign(buffer.size() * 2, 0);
+    if (n + 2 < size) {
+      read = std::u16string_view(text.data(), n);
+      return true;
+    }
+    if (text.size() >= kMostSectionCharacters) return false;
+    text.assign(text.size() * 2, 0);
   }
-  const std::u16string_view all(buffer.data(), n);
+}
+
+// Characters enough for all the sections of a UTF-16 file (as the plug-in
+// writes its lists) read one after the other into one buffer: the sections
+// are parts of the file, and each loses its line ends to one NUL.
+size_t RoomForSections(const std::u16string& path, size_t sections) {
+  // The folder search gives the size with the imports the library has already.
+  WIN32_FIND_DATAW data;
+  const FindHandle find(
+      FindFirstFileExW(Wide(path), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
+  if (!find || data.nFileSizeHigh != 0) return 0;
+  return std::min<size_t>(data.nFileSizeLow / 2 + 2 * sections + 2, kMostSectionCharacters);
+}
+
+template <class OnEntry>
+void ForEachEntry(std::u16string_view all, OnEntry onEntry) {
   for (size_t at = 0; at < all.size() && all[at] != 0;) {
     const size_t end = std::min(all.find(u'\0', at), all.size());
     onEntry(all.substr(at, end - at));
     at = end + 1;
   }
-  return true;
 }
 
 }  // namespace
 
+// Each section is read once into the room the others left when it fits (a
+// section read that does not fit costs a whole call), else on its own.
 std::vector<bool> ReadProfileSections(
     const std::u16string& path, const std::vector<std::u16string>& sections,
-    const std::function<void(size_t section, std::u16string_view entry)>& onEntry) {
-  std::vector<bool> whole;
-  for (size_t i = 0; i < sections.size(); ++i)
-    whole.push_back(
-        ReadSection(path, sections[i], [&](std::u16string_view entry) { onEntry(i, entry); }));
+    const std::function<void(size_t section, std::u16string_view entry)>& onEntry,
+    ProfileSectionTexts& texts) {
+  std::vector<bool> whole(sections.size(), true);
+  std::u16string& shared = texts.emplace_back(RoomForSections(path, sections.size()), u'\0');
+  size_t used = 0;
+  for (size_t i = 0; i < sections.size(); ++i) {
+    std::u16string_view read;
+    const size_t room = shared.size() - used;
+    const DWORD n =
+        room < 3 ? 0
+                 : GetPrivateProfileSectionW(Wide(sections[i]),
+                                             reinterpret_cast<wchar_t*>(shared.data() + used),
+                                             static_cast<DWORD>(room), Wide(path));
+    if (room >= 3 && n + 2 < room) {
+      read = std::u16string_view(shared.data() + used, n);
+      used += n + 1;
+    } else if (std::u16string& alone = texts.emplace_back();
+               !ReadSectionAlone(path, sections[i], alone, read)) {
+      whole[i] = false;
+      std::u16string().swap(alone);
+      continue;
+    }
+    ForEachEntry(read, [&](std::u16string_view entry) { onEntry(i, entry); });
+  }
   return whole;
 }
 

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
+#include "platform/text.h"
+
 namespace {
 
 struct IntCase {
@@ -43,6 +48,15 @@ TEST(ParseIniInt, ReadsDecimalHexOrFallsBack) {
   for (const auto& c : cases)
     EXPECT_EQ(platform::ParseIniInt(c.text, 99), c.expected)
         << std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text));
+}
+
+// Decimals written straight into UTF-16 are what the narrow conversion gives.
+TEST(ToDecimal, WritesEveryMagnitudeAndSign) {
+  for (const int64_t value : {int64_t{0}, int64_t{7}, int64_t{-7}, int64_t{10}, int64_t{16777215},
+                              int64_t{INT32_MIN}, int64_t{INT64_MAX}, int64_t{INT64_MIN}}) {
+    const std::string narrow = std::to_string(value);
+    EXPECT_EQ(platform::ToDecimal(value), std::u16string(narrow.begin(), narrow.end())) << narrow;
+  }
 }
 
 }  // namespace

@@ -128,6 +128,39 @@ TEST_F(Profile, SectionReadsAgreeWithKeyReads) {
   }
 }
 
+// The entries of a list, found by number, are what the key reads of their
+// names give: duplicates, letter case, bare names, leading zeros, numbers
+// beyond the section's lines, values only a key read can tell, blanks.
+TEST_F(Profile, EntriesByNumberAgreeWithKeyReads) {
+  const std::string longValue(2050, 'v');
+  const std::string texts[] = {
+      "[S]\r\nN1=a\r\nn2=b\r\nN2=dup\r\nN3\r\nN04=zero\r\nN9=beyond\r\nN5= \"q\" \r\n",
+      "[S]\r\nN1=1\r\nN2=0x10\r\nN3=word\r\nN2147483647=max\r\nN1x=no\r\n",
+      "[S]\r\nN1=" + longValue + "\r\nN2=short\r\n\xC5\xBF=1\r\n",
+      "[T]\r\nN1=elsewhere\r\n",
+  };
+  const struct {
+    const char16_t* section;
+    const char16_t* stem;
+  } lists[] = {{u"S", u"N"}, {u"S", u"n"}, {u"S", u" N"}, {u" S", u"N"}, {u"U", u"N"}, {u"S", u""}};
+  const auto path = folder.Path(kIni);
+  for (const std::string& text : texts) {
+    folder.Write(kIni, text);
+    const platform::ProfileSections sections(path, {u"S", u"T"});
+    const platform::ProfileKeys keys(path);
+    for (const auto& list : lists) {
+      SCOPED_TRACE(text + " / " + platform::ToUtf8(list.section) + " / " +
+                   platform::ToUtf8(list.stem));
+      EXPECT_EQ(sections.EntryTexts(list.section, list.stem, 12, u"<none>"),
+                keys.EntryTexts(list.section, list.stem, 12, u"<none>"));
+      EXPECT_EQ(sections.EntryInts(list.section, list.stem, 12, 42),
+                keys.EntryInts(list.section, list.stem, 12, 42));
+      EXPECT_EQ(sections.HighestEntry(list.section, list.stem),
+                keys.HighestEntry(list.section, list.stem));
+    }
+  }
+}
+
 // UTF-16 big-endian text with its byte-order mark, from ASCII.
 std::string Utf16BigEndian(const std::string& ascii) {
   std::string out = "\xFE\xFF";
