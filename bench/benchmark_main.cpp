@@ -1,25 +1,30 @@
 // The cases under Google Benchmark, then the ratios from the same run.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-
 #include "bench/cases.h"
 
 namespace {
 
-// The fastest single run of each case, for the ratios; the console shows the means.
-bench::Timings gFastest;
+// Passes every run on to the console and keeps its time per iteration.
+class Collector : public benchmark::ConsoleReporter {
+ public:
+  // A reporter made here ignores --benchmark_color: plain text, as the figures go into logs.
+  Collector() : ConsoleReporter(OO_None) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs)
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+        timings[run.run_name.function_name] =
+            run.real_accumulated_time / static_cast<double>(run.iterations);
+    ConsoleReporter::ReportRuns(runs);
+  }
+  bench::Timings timings;
+};
 
 void Register(const bench::Case& c) {
   auto runCase = [&c](benchmark::State& state) {
     if (c.setUp) c.setUp();
-    double& fastest = gFastest.try_emplace(c.name, 1e30).first->second;
     for (auto _ : state) {
-      const auto start = std::chrono::steady_clock::now();
       c.run();
-      fastest = std::min(
-          fastest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
       if (c.after) {
         state.PauseTiming();
         c.after();
@@ -40,9 +45,8 @@ int main(int argc, char** argv) {
   for (const bench::Case& c : workbench.Cases()) Register(c);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  // A reporter made here ignores --benchmark_color: plain text, as the figures go into logs.
-  benchmark::ConsoleReporter console(benchmark::ConsoleReporter::OO_None);
-  benchmark::RunSpecifiedBenchmarks(&console);
+  Collector collector;
+  benchmark::RunSpecifiedBenchmarks(&collector);
   benchmark::Shutdown();
-  return bench::PrintRatios(gFastest) ? 0 : 1;
+  return bench::PrintRatios(collector.timings) ? 0 : 1;
 }

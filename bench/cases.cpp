@@ -330,7 +330,7 @@ bool PrintRatio(const char* what, const std::string& size, const Timings& timing
 
 }  // namespace
 
-bool PrintRatios(const Timings& fastest) {
+bool PrintRatios(const Timings& timings) {
   struct Pair {
     const char* what;
     const char* own;
@@ -342,14 +342,14 @@ bool PrintRatios(const Timings& fastest) {
   constexpr double kListsGoal = 1.2;
   bool met = true;
   std::printf(
-      "\nratios of the fastest runs (goals: at 1024 skins at most %.1f; lists load and start "
-      "with lists at most %.1f)\n",
+      "\nratios (goals: at 1024 skins at most %.1f; lists load and start with lists at most "
+      "%.1f)\n",
       kSkinsGoal, kListsGoal);
   for (const Pair& pair : pairs) {
     for (const int count : kSkinCounts) {
       const std::string n = "/" + std::to_string(count);
       const bool judged = count == 1024;
-      met = PrintRatio(pair.what, std::to_string(count) + " skins", fastest, pair.own + n,
+      met = PrintRatio(pair.what, std::to_string(count) + " skins", timings, pair.own + n,
                        pair.bare + n, judged ? kSkinsGoal : 0) &&
             met;
     }
@@ -357,11 +357,11 @@ bool PrintRatios(const Timings& fastest) {
   for (const ListLength length : kListLengths) {
     const std::string n = "/" + std::to_string(length.entries);
     met = PrintRatio("lists load / bare ReadSkinInfo", std::to_string(length.entries) + " entries",
-                     fastest, "ListsLoad" + n, "BareListedReadSkinInfo" + n, kListsGoal) &&
+                     timings, "ListsLoad" + n, "BareListedReadSkinInfo" + n, kListsGoal) &&
           met;
   }
   met = PrintRatio("start with lists / without", std::to_string(kStartSkins + 1) + " skins asked",
-                   fastest, "StartupWithLists/" + std::to_string(kStartListEntries),
+                   timings, "StartupWithLists/" + std::to_string(kStartListEntries),
                    "StartupWithoutLists/" + std::to_string(kStartSkins), kListsGoal) &&
         met;
   return met;

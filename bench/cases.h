@@ -40,12 +40,8 @@ class Workbench {
 // Seconds per run, by case name.
 using Timings = std::map<std::string, double>;
 
-// Prints each plug-in operation against its bare counterpart, with the goal,
-// from the fastest run of each case. The two sides of a ratio are measured
-// one after the other, and on a machine shared with other work the mean of a
-// case moves by up to twice between runs of the benchmark as that work comes
-// and goes; the fastest run is the one least disturbed by it, on both sides
-// alike. Returns false when a ratio with a goal misses it.
-bool PrintRatios(const Timings& fastest);
+// Prints each plug-in operation against its bare counterpart, with the goal.
+// Returns false when a ratio with a goal misses it.
+bool PrintRatios(const Timings& timings);
 
 }  // namespace bench

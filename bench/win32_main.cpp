@@ -1,10 +1,9 @@
 // The same cases for the Win32 build. Google Benchmark is not packaged for
 // MinGW, so this is a minimal harness of its own: each case runs until it has
 // used a fixed time (at least once), and prints the mean time per run under
-// the same names, then the same ratios from the fastest runs.
+// the same names, then the same ratios.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -27,12 +26,11 @@ double Now() {
   return static_cast<double>(t.QuadPart) / frequency;
 }
 
-// Seconds per run, the mean and the fastest.
-double Measure(const bench::Case& c, int64_t* runs, double* fastest) {
+// Seconds per run.
+double Measure(const bench::Case& c, int64_t* runs) {
   if (c.setUp) c.setUp();
   double measured = 0;
   *runs = 0;
-  *fastest = 1e30;
   const auto more = [&] {
     if (c.runs > 0) return *runs < c.runs;
     return (measured < kTimePerCase || *runs < kMinRuns) && *runs < kMaxRuns;
@@ -40,9 +38,7 @@ double Measure(const bench::Case& c, int64_t* runs, double* fastest) {
   while (more()) {
     const double start = Now();
     c.run();
-    const double seconds = Now() - start;
-    measured += seconds;
-    *fastest = std::min(*fastest, seconds);
+    measured += Now() - start;
     ++*runs;
     if (c.after) c.after();
   }
@@ -55,17 +51,16 @@ double Measure(const bench::Case& c, int64_t* runs, double* fastest) {
 int main(int argc, char** argv) {
   const std::string filter = argc > 1 ? argv[1] : "";
   bench::Workbench workbench;
-  bench::Timings fastest;
+  bench::Timings timings;
   std::printf("%-28s %14s %12s\n", "Benchmark", "Time", "Iterations");
   for (const bench::Case& c : workbench.Cases()) {
     if (c.name.find(filter) == std::string::npos) continue;
     int64_t runs = 0;
-    double quickest = 0;
-    const double seconds = Measure(c, &runs, &quickest);
-    fastest[c.name] = quickest;
+    const double seconds = Measure(c, &runs);
+    timings[c.name] = seconds;
     std::printf("%-28s %11.1f us %12lld\n", c.name.c_str(), seconds * 1e6,
                 static_cast<long long>(runs));
     std::fflush(stdout);
   }
-  return bench::PrintRatios(fastest) ? 0 : 1;
+  return bench::PrintRatios(timings) ? 0 : 1;
 }
