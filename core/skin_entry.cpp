@@ -26,8 +26,41 @@ struct InfoBuffers {
 };
 
 // The service may fill a buffer to the last character; that one stands for the NUL.
-std::u16string TextOf(const char16_t (&buffer)[kSkinTextCapacity]) {
-  return platform::FromBuffer(buffer, kSkinTextCapacity - 1);
+std::u16string_view TextOf(const char16_t (&buffer)[kSkinTextCapacity]) {
+  const char16_t* end = std::find(buffer, buffer + kSkinTextCapacity - 1, u'\0');
+  return std::u16string_view(buffer, static_cast<size_t>(end - buffer));
+}
+
+size_t SizeOf(const SkinTexts& texts) {
+  return texts.author.size() + texts.name.size() + texts.description.size() + texts.fileName.size();
+}
+
+// Fills entry with the texts, each where keep copies it to.
+template <class Keep>
+void Fill(SkinEntry& entry, const SkinTexts& texts, host::HostBitmap preview, Keep keep) {
+  entry.Author = keep(texts.author);
+  entry.Name = keep(texts.name);
+  entry.Description = keep(texts.description);
+  entry.FileName = keep(texts.fileName);
+  entry.Preview = preview;
+}
+
+// An entry made alone, with its texts one after another in one string.
+struct OwnEntry {
+  SkinEntry entry;
+  std::u16string texts;
+};
+
+SkinEntryRef MakeOwnEntry(const SkinTexts& texts, host::HostBitmap preview) {
+  auto own = std::make_shared<OwnEntry>();
+  std::u16string& all = own->texts;
+  all.reserve(SizeOf(texts));  // the views stay valid as it fills
+  Fill(own->entry, texts, preview, [&all](std::u16string_view text) {
+    const size_t at = all.size();
+    all.append(text);
+    return std::u16string_view(all).substr(at);
+  });
+  return SkinEntryRef(own, &own->entry);
 }
 
 // Control characters and \ / : * ? " < > |, one bit each.
@@ -46,17 +79,23 @@ bool IsReservedInFileName(char16_t c) {
 void SkinItemVector::CopyFrom(const SkinItems& other) {
   std::vector<Item> copy;
   copy.reserve(static_cast<size_t>(other.Count()));
-  for (int i = 0; i < other.Count(); ++i) copy.push_back(Item{other.Text(i), other.Entry(i)});
+  for (int i = 0; i < other.Count(); ++i)
+    copy.push_back(Item{std::u16string(other.Text(i)), other.Entry(i)});
   items_ = std::move(copy);
 }
 
 bool IsSkinFileName(std::u16string_view name) {
   if (name.empty()) return true;
   if (name.size() >= kSkinTextCapacity || name == u"." || name == u"..") return false;
-  return std::none_of(name.begin(), name.end(), IsReservedInFileName);
+  return std::none_of(name.begin(), name.end(), [](char16_t c) { return IsReservedInFileName(c); });
 }
 
-SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
+namespace {
+
+// Asks the service about one skin and makes its entry, in block when there
+// is one, with fileName as its FileName.
+SkinEntryRef ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name,
+                           std::u16string_view fileName, SkinEntryBlock* block) {
   if (!IsSkinFileName(name)) return nullptr;
   InfoBuffers buffers;
   host::SkinInfoRecord info{};
@@ -76,12 +115,33 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
     if (!name.empty()) return nullptr;
     ShowBuiltInSkinError();
   }
-  auto entry = std::make_shared<SkinEntry>();
-  entry->Author = TextOf(buffers.author);
-  entry->Name = TextOf(buffers.name);
-  entry->Description = TextOf(buffers.description);
-  entry->Preview = info.Preview;
-  return entry;
+  const SkinTexts texts{TextOf(buffers.author), TextOf(buffers.name), TextOf(buffers.description),
+                        fileName};
+  return block ? block->Add(texts, info.Preview) : MakeOwnEntry(texts, info.Preview);
+}
+
+}  // namespace
+
+SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
+  return ReadSkinEntry(service, name, {}, nullptr);
+}
+
+SkinEntryRef SkinEntryBlock::Add(const SkinTexts& texts, host::HostBitmap preview) {
+  const size_t size = SizeOf(texts);
+  if (size > room_) {
+    // Pieces of some 32 KB: a few per thousand skins.
+    room_ = std::max<size_t>(size, 16384);
+    pieces_.push_back(std::make_unique<char16_t[]>(room_));
+    free_ = pieces_.back().get();
+  }
+  SkinEntry& entry = entries_.emplace_back();
+  Fill(entry, texts, preview, [this](std::u16string_view text) {
+    char16_t* kept = free_;
+    free_ = std::copy(text.begin(), text.end(), free_);
+    room_ -= text.size();
+    return std::u16string_view(kept, text.size());
+  });
+  return SkinEntryRef(shared_from_this(), &entry);
 }
 
 void SkinEntryCache::reserve(size_t names) {
@@ -127,10 +187,8 @@ uint32_t SkinEntryCache::Record(std::u16string_view name, uint32_t hash, SkinEnt
 }
 
 void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
-  auto make = [&name] {
-    SkinEntryRef entry = CreateSkinEntry(SkinsService.Get(), name);
-    if (entry) entry->FileName = name;
-    return entry;
+  auto make = [&name, made] {
+    return ReadSkinEntry(SkinsService.Get(), name, name, made ? &made->Block() : nullptr);
   };
   items.Append(kSkinItemText, made ? made->FindOrMake(name, make) : make());
 }

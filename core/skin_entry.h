@@ -18,41 +18,63 @@ namespace kaleidra {
 // holds at most kSkinTextCapacity - 1 characters.
 constexpr size_t kSkinTextCapacity = 512;
 
-// The texts are kept at their own length: a player with thousands of skins
-// would otherwise hold 4 KB of mostly empty buffers per skin.
+// The texts are kept at their own length, in storage that comes with the
+// entry (see SkinEntryRef): a player with thousands of skins would otherwise
+// hold 4 KB of mostly empty buffers per skin.
 struct SkinEntry {
-  std::u16string Author;
-  std::u16string Name;
-  std::u16string Description;
-  std::u16string FileName;             // empty for the built-in skin
+  std::u16string_view Author;
+  std::u16string_view Name;
+  std::u16string_view Description;
+  std::u16string_view FileName;        // empty for the built-in skin
   host::HostBitmap Preview = nullptr;  // the player's; never deleted here
 };
 
 // Rows share entries: an entry lives while any row (or a saved copy of a list)
-// refers to it. An empty reference is a skin the service refused.
+// refers to it. An empty reference is a skin the service refused. A reference
+// also keeps the texts alive: an entry made alone owns them, and the entries
+// of one load share one block (SkinEntryBlock) that lives while any of them does.
 using SkinEntryRef = std::shared_ptr<SkinEntry>;
 
+// The texts an entry is made of.
+struct SkinTexts {
+  std::u16string_view author, name, description, fileName;
+};
+
+// Entries made together: their texts in a few large pieces and the entries
+// side by side, where a load of thousands of skins would otherwise make an
+// allocation per entry and per text.
+class SkinEntryBlock : public std::enable_shared_from_this<SkinEntryBlock> {
+ public:
+  SkinEntryRef Add(const SkinTexts& texts, host::HostBitmap preview);
+
+ private:
+  std::deque<SkinEntry> entries_;  // never moved once made
+  std::vector<std::unique_ptr<char16_t[]>> pieces_;
+  char16_t* free_ = nullptr;  // the rest of the last piece
+  size_t room_ = 0;
+};
+
 // The text of every row of the skin lists.
-inline const std::u16string kSkinItemText = u"SkinName";
+constexpr std::u16string_view kSkinItemText = u"SkinName";
 
 // The rows of a skin list: a text and an entry reference each, in order.
 class SkinItems {
  public:
   virtual ~SkinItems() = default;
   virtual int Count() const = 0;
-  virtual const std::u16string& Text(int index) const = 0;
+  virtual std::u16string_view Text(int index) const = 0;
   virtual const SkinEntryRef& Entry(int index) const = 0;
-  virtual void Append(std::u16string text, SkinEntryRef entry) = 0;
+  virtual void Append(std::u16string_view text, SkinEntryRef entry) = 0;
 };
 
 // Rows held in memory only (a saved copy of a list, tests).
 class SkinItemVector : public SkinItems {
  public:
   int Count() const override { return static_cast<int>(items_.size()); }
-  const std::u16string& Text(int index) const override { return items_.at(index).text; }
+  std::u16string_view Text(int index) const override { return items_.at(index).text; }
   const SkinEntryRef& Entry(int index) const override { return items_.at(index).entry; }
-  void Append(std::u16string text, SkinEntryRef entry) override {
-    items_.push_back(Item{std::move(text), std::move(entry)});
+  void Append(std::u16string_view text, SkinEntryRef entry) override {
+    items_.push_back(Item{std::u16string(text), std::move(entry)});
   }
   void Clear() { items_.clear(); }
   // Replaces the rows by those of another list (texts and the same entries).
@@ -81,11 +103,13 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
 
 // Entries already made during one load of the lists, by name: a compact
 // table whose names are those the entries hold, as a load of thousands of
-// names would otherwise copy and allocate each name once more.
+// names would otherwise copy and allocate each name once more. The entries it
+// makes share one block.
 class SkinEntryCache {
  public:
   // Room for this many names without growing.
   void reserve(size_t names);
+  SkinEntryBlock& Block() { return *block_; }
   // The entry made for name before (empty for a refused skin), or else the
   // one make() gives, recorded for the name.
   template <class Make>
@@ -113,6 +137,7 @@ class SkinEntryCache {
   std::vector<Made> made_;
   std::vector<uint32_t> slots_;              // open addressing: 1 + an index into made_, 0 for free
   std::deque<std::u16string> refusedNames_;  // no entry holds these
+  std::shared_ptr<SkinEntryBlock> block_ = std::make_shared<SkinEntryBlock>();
 };
 
 // Makes the entry for name through the library-wide skins service, records the

@@ -80,21 +80,18 @@ std::u16string FromUtf8(std::string_view text) {
   return out;
 }
 
-std::u16string ToDecimal(int64_t value) {
-  // Straight into UTF-16: a list load turns thousands of numbers into text.
-  char16_t digits[20];
-  char16_t* at = std::end(digits);
+DecimalText::DecimalText(int64_t value) {
   // The magnitude in unsigned arithmetic, so that INT64_MIN has one too.
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   do {
-    *--at = static_cast<char16_t>(u'0' + magnitude % 10);
+    digits_[--at_] = static_cast<char16_t>(u'0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  std::u16string text;
-  text.reserve(static_cast<size_t>(std::end(digits) - at) + 1);
-  if (value < 0) text += u'-';
-  text.append(at, std::end(digits));
-  return text;
+  if (value < 0) digits_[--at_] = u'-';
+}
+
+std::u16string ToDecimal(int64_t value) {
+  return std::u16string(DecimalText(value).View());
 }
 
 std::u16string FromBuffer(const char16_t* buffer, size_t capacity) {

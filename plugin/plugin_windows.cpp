@@ -22,7 +22,8 @@ namespace {
 
 void AppendColors(toolkit::ListBox& list, const TPaletteListForm& form,
                   const std::vector<int32_t>& indices) {
-  for (const int32_t index : indices) list.AddItem(platform::ToDecimal(form.ColorFromIndex(index)));
+  for (const int32_t index : indices)
+    list.AddItem(platform::DecimalText(form.ColorFromIndex(index)).View());
 }
 
 std::vector<int32_t> IndicesOf(const toolkit::ListBox& list, const TPaletteListForm& form) {
@@ -39,7 +40,7 @@ void SaveSelectionLists() {
   const TSkinListBox& skins = *SkinListForm->SelSkinList;
   for (int i = 0; i < skins.Count(); ++i) {
     const kaleidra::SkinEntryRef& entry = skins.Entry(i);
-    lists.skinNames.push_back(entry ? entry->FileName : u"");
+    lists.skinNames.emplace_back(entry ? entry->FileName : std::u16string_view());
   }
   SkinListForm->ReleaseSelectionEntries();
   lists.colorIndices = IndicesOf(*ColorListForm->ColorsList, *ColorListForm);

@@ -145,7 +145,7 @@ void Perform(TPaletteListForm& form, const Step& step) {
 
 std::vector<std::u16string> Entries(const toolkit::ListBox& list) {
   std::vector<std::u16string> entries;
-  for (int i = 0; i < list.Count(); ++i) entries.push_back(list.ItemText(i));
+  for (int i = 0; i < list.Count(); ++i) entries.emplace_back(list.ItemText(i));
   return entries;
 }
 

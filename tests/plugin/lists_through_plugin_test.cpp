@@ -171,12 +171,12 @@ TEST_F(ListsThroughPlugin, LongListsMadeInTheWindowsComeBackWholeAfterTwoRestart
       ASSERT_FALSE(colors.empty());
       p.form->ColorChooserChangeColor(colors[static_cast<size_t>(k) % colors.size()]);
       p.form->AddBtnClick();
-      p.added.push_back(p.form->List->ItemText(k));
+      p.added.emplace_back(p.form->List->ItemText(k));
     }
   }
   auto texts = [](const toolkit::ListBox& list) {
     std::vector<std::u16string> all;
-    for (int i = 0; i < list.Count(); ++i) all.push_back(list.ItemText(i));
+    for (int i = 0; i < list.Count(); ++i) all.emplace_back(list.ItemText(i));
     return all;
   };
   for (int restart = 1; restart <= 2; ++restart) {
@@ -186,7 +186,7 @@ TEST_F(ListsThroughPlugin, LongListsMadeInTheWindowsComeBackWholeAfterTwoRestart
     const auto& selected = *kaleidra::SkinListForm->SelSkinList;
     std::vector<std::u16string> names;
     for (int i = 0; i < selected.Count(); ++i)
-      names.push_back(selected.Entry(i) ? selected.Entry(i)->FileName : u"<refused>");
+      names.emplace_back(selected.Entry(i) ? selected.Entry(i)->FileName : u"<refused>");
     EXPECT_EQ(names, skinNames);
     EXPECT_EQ(texts(*kaleidra::ColorListForm->ColorsList), palettes[0].added);
     EXPECT_EQ(texts(*kaleidra::IntensityListForm->IntensitiesList), palettes[1].added);

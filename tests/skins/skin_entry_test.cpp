@@ -75,6 +75,39 @@ TEST_F(SkinEntryTest, AddSkinItemRecordsTheFileName) {
   EXPECT_EQ(rows.Entry(1)->Name, u"Built-in");
 }
 
+// The entries of one load share a block of texts: long texts fill several of
+// its pieces, a name met again reuses its entry, and an entry outlives the
+// load and every other row of it.
+TEST_F(SkinEntryTest, EntriesMadeTogetherKeepTheirTextsWhileAnyIsReferred) {
+  auto text = [](char16_t c, int i) { return std::u16string(kSkinTextCapacity - 1 - i, c); };
+  std::vector<std::u16string> names;
+  for (int i = 0; i < 40; ++i) {
+    names.push_back(u"Long" + platform::ToDecimal(i) + u".acs3");
+    service.skins[names.back()] = {text(u'a', i), text(u'n', i), text(u'd', i), nullptr};
+  }
+  SkinEntryRef kept;
+  {
+    SkinItemVector rows;
+    SkinEntryCache cache;
+    for (const std::u16string& name : names) AddSkinItem(rows, name, &cache);
+    AddSkinItem(rows, names[0], &cache);
+    ASSERT_EQ(rows.Count(), 41);
+    EXPECT_EQ(rows.Entry(40), rows.Entry(0));
+    EXPECT_EQ(service.infoRequests.size(), names.size());
+    for (int i = 0; i < 40; ++i) {
+      ASSERT_TRUE(rows.Entry(i));
+      EXPECT_EQ(rows.Entry(i)->Name, text(u'n', i));
+      EXPECT_EQ(rows.Entry(i)->FileName, names[i]);
+    }
+    kept = rows.Entry(39);
+  }
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->Author, text(u'a', 39));
+  EXPECT_EQ(kept->Name, text(u'n', 39));
+  EXPECT_EQ(kept->Description, text(u'd', 39));
+  EXPECT_EQ(kept->FileName, names[39]);
+}
+
 // A name that cannot fit an entry is refused before the service sees it.
 TEST_F(SkinEntryTest, NamesLongerThanAnEntryHoldsAreRefused) {
   const std::u16string longest(511, u'a');

@@ -73,7 +73,7 @@ class SkinWindowTest : public ::testing::Test {
   std::vector<std::u16string> Selection() const {
     std::vector<std::u16string> names;
     for (int i = 0; i < form->SelSkinList->Count(); ++i)
-      names.push_back(form->SelSkinList->Entry(i)->FileName);
+      names.emplace_back(form->SelSkinList->Entry(i)->FileName);
     return names;
   }
 
@@ -98,8 +98,8 @@ TEST_F(SkinWindowTest, ListsTheBuiltInSkinThenAcs2ThenAcs3Files) {
   EXPECT_EQ(form->SkinList->Entry(0)->FileName, u"");
   EXPECT_EQ(form->SkinList->Entry(0)->Name, u"Стандартная");
   auto names = [&](int first) {
-    return std::set<std::u16string>{form->SkinList->Entry(first)->FileName,
-                                    form->SkinList->Entry(first + 1)->FileName};
+    return std::set<std::u16string>{std::u16string(form->SkinList->Entry(first)->FileName),
+                                    std::u16string(form->SkinList->Entry(first + 1)->FileName)};
   };
   EXPECT_EQ(names(1), (std::set<std::u16string>{u"a.acs2", u"d.acs2"}));
   EXPECT_EQ(names(3), (std::set<std::u16string>{u"b.acs3", u"c.acs3"}));

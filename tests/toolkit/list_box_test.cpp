@@ -117,5 +117,40 @@ TEST_F(ListBoxTest, DeletingOrClearingLeavesNoStaleCurrentItem) {
   EXPECT_EQ(list.ItemIndex(), -1);
 }
 
+// The texts live in one buffer that rows repeating their neighbour share and
+// deletions compact: every row keeps its own text through all of it.
+TEST(ListBoxTexts, EveryRowKeepsItsTextThroughAddsDeletesAndClears) {
+  ListBox list;
+  std::vector<std::u16string> model;
+  auto add = [&](std::u16string text) {
+    list.AddItem(text);
+    model.push_back(std::move(text));
+  };
+  auto expectModel = [&](const char* when) {
+    ASSERT_EQ(list.Count(), static_cast<int>(model.size())) << when;
+    for (int i = 0; i < list.Count(); ++i)
+      EXPECT_EQ(list.ItemText(i), model[i]) << when << " " << i;
+  };
+  for (int i = 0; i < 600; ++i) {
+    add(i % 3 == 0 ? u"SkinName" : u"row " + std::u16string(i % 7, u'x'));
+    if (i % 5 == 0) add(u"");
+  }
+  expectModel("added");
+  // From the front, from the middle, the last row: enough for the buffer to be compacted.
+  for (int i = 0; i < 500; ++i) {
+    const int at = i % 3 == 0 ? 0 : i % 3 == 1 ? list.Count() / 2 : list.Count() - 1;
+    list.DeleteItem(at);
+    model.erase(model.begin() + at);
+  }
+  expectModel("deleted");
+  add(u"SkinName");
+  add(u"SkinName");
+  expectModel("added again");
+  list.Clear();
+  model.clear();
+  add(u"16777215");
+  expectModel("cleared");
+}
+
 }  // namespace
 }  // namespace toolkit

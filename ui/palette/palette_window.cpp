@@ -8,7 +8,7 @@ namespace kaleidra {
 namespace {
 
 // Entries are the decimal text of a colour; anything past the digits is ignored.
-uint32_t ColorOfEntry(const std::u16string& text) {
+uint32_t ColorOfEntry(std::u16string_view text) {
   uint32_t value = 0;
   for (char16_t c : text) {
     if (c < u'0' || c > u'9') break;
@@ -91,7 +91,7 @@ void TPaletteListForm::FormCreate() {
 
 void TPaletteListForm::FormShow() {
   TempColors.clear();
-  for (int i = 0; i < List->Count(); ++i) TempColors.push_back(List->ItemText(i));
+  for (int i = 0; i < List->Count(); ++i) TempColors.emplace_back(List->ItemText(i));
 }
 
 void TPaletteListForm::FormDestroy() {

@@ -53,10 +53,10 @@ const SkinEntry* RowEntry(const toolkit::ListBox& list, int index) {
 
 // The references live before their rows appear and after they go, so a row
 // is never painted with an entry already released.
-void TSkinListBox::Append(std::u16string text, kaleidra::SkinEntryRef entry) {
+void TSkinListBox::Append(std::u16string_view text, kaleidra::SkinEntryRef entry) {
   SkinEntry* row = entry.get();
   entries_.push_back(std::move(entry));
-  AddItem(std::move(text), row);
+  AddItem(text, row);
 }
 
 void TSkinListBox::RemoveItem(int index) {
@@ -160,13 +160,13 @@ void TSkinListForm::ShowPreview(const SkinEntry* entry) {
 }
 
 void TSkinListForm::ShowInfo(const SkinEntry* entry) {
-  auto text = [entry](const std::u16string SkinEntry::*field) {
-    return entry ? entry->*field : std::u16string();
+  auto line = [entry](std::u16string label, std::u16string_view SkinEntry::*field) {
+    return entry ? label.append(entry->*field) : label;
   };
   InfoMmo->Clear();
-  InfoMmo->AddLine(u"Автор обложки: " + text(&SkinEntry::Author));
-  InfoMmo->AddLine(u"Имя обложки: " + text(&SkinEntry::Name));
-  InfoMmo->AddLine(u"Описание обложки: " + text(&SkinEntry::Description));
+  InfoMmo->AddLine(line(u"Автор обложки: ", &SkinEntry::Author));
+  InfoMmo->AddLine(line(u"Имя обложки: ", &SkinEntry::Name));
+  InfoMmo->AddLine(line(u"Описание обложки: ", &SkinEntry::Description));
 }
 
 void TSkinListForm::SkinListDblClick() {

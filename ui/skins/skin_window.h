@@ -26,9 +26,9 @@ namespace kaleidra {
 class TSkinListBox : public toolkit::ListBox, public kaleidra::SkinItems {
  public:
   int Count() const override { return ListBox::Count(); }
-  const std::u16string& Text(int index) const override { return ItemText(index); }
+  std::u16string_view Text(int index) const override { return ItemText(index); }
   const kaleidra::SkinEntryRef& Entry(int index) const override { return entries_.at(index); }
-  void Append(std::u16string text, kaleidra::SkinEntryRef entry) override;
+  void Append(std::u16string_view text, kaleidra::SkinEntryRef entry) override;
   void RemoveItem(int index);
   void ClearItems();
   void ReplaceItems(const kaleidra::SkinItems& items);

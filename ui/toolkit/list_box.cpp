@@ -4,14 +4,46 @@
 
 namespace toolkit {
 
-void ListBox::AddItem(std::u16string text, void* data) {
-  items_.push_back(Item{std::move(text), data, false});
+std::u16string_view ListBox::ItemText(int index) const {
+  const Item& item = items_.at(index);
+  return std::u16string_view(texts_).substr(item.textAt, item.textSize);
+}
+
+void ListBox::AddItem(std::u16string_view text, void* data) {
+  Item item{static_cast<uint32_t>(texts_.size()), static_cast<uint32_t>(text.size()), data, false};
+  if (!items_.empty() && ItemText(Count() - 1) == text) {
+    item.textAt = items_.back().textAt;
+  } else {
+    texts_.append(text);
+  }
+  items_.push_back(item);
   Changed(Change::Items);
+}
+
+void ListBox::CompactTexts() {
+  size_t used = 0;
+  for (const Item& item : items_) used += item.textSize;
+  if (texts_.size() <= 2 * used + 256) return;
+  std::u16string kept;
+  kept.reserve(used);
+  for (size_t i = 0; i < items_.size(); ++i) {
+    Item& item = items_[i];
+    const std::u16string_view text = std::u16string_view(texts_).substr(item.textAt, item.textSize);
+    if (i > 0 && items_[i - 1].textSize == item.textSize &&
+        std::u16string_view(kept).substr(items_[i - 1].textAt, item.textSize) == text) {
+      item.textAt = items_[i - 1].textAt;
+      continue;
+    }
+    item.textAt = static_cast<uint32_t>(kept.size());
+    kept.append(text);
+  }
+  texts_ = std::move(kept);
 }
 
 void ListBox::DeleteItem(int index) {
   if (index < 0 || index >= Count()) return;
   items_.erase(items_.begin() + index);
+  CompactTexts();
   if (current_ > index) {
     --current_;
   } else if (current_ == index) {
@@ -23,6 +55,7 @@ void ListBox::DeleteItem(int index) {
 
 void ListBox::Clear() {
   items_.clear();
+  texts_.clear();
   current_ = -1;
   Changed(Change::Items);
 }

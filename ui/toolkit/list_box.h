@@ -1,11 +1,14 @@
 // Owner-drawn list box with a fixed item height. Each item has a text and an
-// opaque payload the list does not own. The current item is the selected one
+// opaque payload the list does not own. The texts are kept one after another
+// in one buffer, a row repeating the text of the row before shares it: lists
+// of thousands of rows fill without an allocation per row. The current item is the selected one
 // in a single-selection list and the focused (caret) one in a multiple one.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/toolkit/canvas.h"
@@ -39,9 +42,10 @@ class ListBox : public Control {
   void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
 
   int Count() const { return static_cast<int>(items_.size()); }
-  const std::u16string& ItemText(int index) const { return items_.at(index).text; }
+  // Valid until the items change.
+  std::u16string_view ItemText(int index) const;
   void* ItemData(int index) const { return items_.at(index).data; }
-  void AddItem(std::u16string text, void* data = nullptr);
+  void AddItem(std::u16string_view text, void* data = nullptr);
   // Removes one item; selection flags of the others stay with their items.
   void DeleteItem(int index);
   void Clear();
@@ -74,13 +78,17 @@ class ListBox : public Control {
 
  private:
   struct Item {
-    std::u16string text;
+    uint32_t textAt = 0;  // into texts_
+    uint32_t textSize = 0;
     void* data = nullptr;
     bool selected = false;
   };
   void SelectOnly(int index);
+  // Drops the texts no item refers to any more, once they outweigh the rest.
+  void CompactTexts();
 
   std::vector<Item> items_;
+  std::u16string texts_;
   int current_ = -1;
   int itemHeight_ = 16;
   bool multiSelect_ = false;
