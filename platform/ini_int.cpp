@@ -13,7 +13,7 @@ int HexDigit(char16_t c) {
 
 }  // namespace
 
-int32_t ParseIniInt(std::u16string_view text, int32_t fallback) {
+int32_t ParseIniIntInFull(std::u16string_view text, int32_t fallback) {
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,8 +25,26 @@ bool HasBlankEnds(View s) {
   return TrimProfileText(s).size() != s.size();
 }
 
-bool IsAscii(View s) {
-  return std::all_of(s.begin(), s.end(), [](char16_t c) { return c < 0x80; });
+constexpr uint64_t kBeyondAscii = kEveryLane * 0xFF80;
+
+// The index of the '=' that ends an entry's name, or the entry's size, and
+// whether the name is ASCII: one pass, four characters at a time.
+size_t NameEnd(View entry, bool& ascii) {
+  uint64_t seen = 0;  // the name's characters, ORed together
+  size_t at = 0;
+  for (; at + 4 <= entry.size(); at += 4) {
+    const uint64_t units = FourUnitsAt(&entry[at]);
+    if (const uint64_t equal = LanesEqual(units, u'=')) {
+      const size_t lane = FirstMarkedLane(equal);
+      seen |= units & ((uint64_t{1} << (16 * lane)) - 1);
+      ascii = (seen & kBeyondAscii) == 0;
+      return at + lane;
+    }
+    seen |= units;
+  }
+  for (; at < entry.size() && entry[at] != u'='; ++at) seen |= entry[at];
+  ascii = (seen & kBeyondAscii) == 0;
+  return at;
 }
 
 // FNV-1a over the names as the key reads compare them, without ASCII letter case.
@@ -35,18 +54,22 @@ uint32_t HashIgnoringCase(View name) {
   return hash;
 }
 
-// n of a name that is the folded stem followed by n >= 1 in decimal, letter
-// case ignored, as a key read of that name would be asked for it; 0 otherwise.
-int32_t EntryNumber(View name, View foldedStem) {
-  if (name.size() <= foldedStem.size() || name.size() > foldedStem.size() + 10) return 0;
-  for (size_t i = 0; i < foldedStem.size(); ++i)
-    if (AsciiUpper(name[i]) != foldedStem[i]) return 0;
-  const View digits = name.substr(foldedStem.size());
+// n of a name that is stem followed by n >= 1 in decimal, letter case
+// ignored, as a key read of that name would be asked for it; 0 otherwise.
+int32_t EntryNumber(View name, View stem) {
+  if (name.size() <= stem.size() || name.size() > stem.size() + 10) return 0;
+  // The names of a list mostly have the stem's letter case: compared as they are first.
+  const View named = name.substr(0, stem.size());
+  if (std::memcmp(named.data(), stem.data(), stem.size() * sizeof(char16_t)) != 0 &&
+      !EqualsIgnoreCase(named, stem))
+    return 0;
+  const View digits = name.substr(stem.size());
   if (digits[0] == u'0') return 0;
   int64_t n = 0;
   for (const char16_t c : digits) {
-    if (c < u'0' || c > u'9') return 0;
-    n = n * 10 + (c - u'0');
+    const auto digit = static_cast<unsigned>(c - u'0');  // those below '0' wrap
+    if (digit > 9) return 0;
+    n = n * 10 + digit;
   }
   return n > INT32_MAX ? 0 : static_cast<int32_t>(n);
 }
@@ -105,18 +128,26 @@ ProfileSections::ProfileSections(std::u16string path, std::vector<std::u16string
   for (const Section& section : sections_) names.push_back(section.name);
   const auto onEntry = [&](size_t i, View entry) {
     Section& section = sections_[i];
-    const size_t eq = entry.find(u'=');
+    bool ascii = true;
+    const size_t eq = NameEnd(entry, ascii);
     const View name = TrimProfileText(entry.substr(0, eq));
     if (!name.empty()) ++section.lines;
     if (!section.whole) return;
     // Only a key read knows whether the system folds such a name into ours.
-    if (!IsAscii(name)) {
+    if (!ascii) {
       section.whole = false;
       return;
     }
+    if (section.entries.empty()) {
+      // The lists of a file mostly have one length: room for as many
+      // entries as the longest section before.
+      size_t most = 0;
+      for (const Section& s : sections_) most = std::max(most, s.entries.size());
+      section.entries.reserve(most);
+    }
     Entry& added = section.entries.emplace_back();
     added.name = name;
-    if (eq == View::npos) {
+    if (eq == entry.size()) {
       added.value.bare = true;
     } else {
       added.value.text = UnquoteProfileValue(TrimProfileText(entry.substr(eq + 1)));
@@ -177,12 +208,10 @@ const ProfileSections::Numbered& ProfileSections::NumberedFor(const Section& sec
   Numbered& numbered = section.numbered;
   if (!numbered.byNumber.empty() && numbered.stem == stem) return numbered;
   numbered.stem = stem;
-  std::u16string folded(stem);
-  for (char16_t& c : folded) c = AsciiUpper(c);
   numbered.byNumber.assign(static_cast<size_t>(section.lines) + 1, 0);
   numbered.beyondLines = false;
   for (size_t i = 0; i < section.entries.size(); ++i) {
-    const int32_t n = EntryNumber(section.entries[i].name, folded);
+    const int32_t n = EntryNumber(section.entries[i].name, stem);
     if (n > section.lines) {
       numbered.beyondLines = true;
     } else if (n > 0) {

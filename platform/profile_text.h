@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace platform {
@@ -11,9 +13,36 @@ namespace platform {
 constexpr size_t kMaxProfileValueLength = 2047;
 
 // ASCII white space and ^Z, the end-of-file mark of old DOS files; no other
-// Unicode blank.
+// Unicode blank. Most characters are above all of them: one comparison.
 inline bool IsProfileBlank(char16_t c) {
-  return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x1A;
+  return c <= u' ' && (c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x1A);
+}
+
+// The scans over a whole file test four characters at a time, as the 16-bit
+// lanes of a 64-bit word; lane 0 is the first character.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "lanes count from the low end");
+constexpr uint64_t kEveryLane = 0x0001000100010001u;
+
+inline uint64_t FourUnitsAt(const char16_t* at) {
+  uint64_t units;
+  std::memcpy(&units, at, sizeof units);
+  return units;
+}
+
+// Marks with its top bit each lane below limit (at most 0x8000), where
+// subtracting limit borrows. The borrow may mark a lane above a marked one
+// too, so only the lowest mark is certain: nonzero tells that one is there,
+// FirstMarkedLane which.
+inline uint64_t LanesBelow(uint64_t units, char16_t limit) {
+  return (units - kEveryLane * limit) & ~units & (kEveryLane * 0x8000);
+}
+
+inline uint64_t LanesEqual(uint64_t units, char16_t c) {
+  return LanesBelow(units ^ (kEveryLane * c), 1);
+}
+
+inline size_t FirstMarkedLane(uint64_t marks) {
+  return static_cast<size_t>(__builtin_ctzll(marks)) / 16;
 }
 
 inline std::u16string_view TrimProfileText(std::u16string_view s) {

@@ -70,12 +70,20 @@ bool LoadText(const std::u16string& path, ProfileLines& profile) {
   in.read(reinterpret_cast<char*>(mark), 2);
   const bool little = mark[0] == 0xFF && mark[1] == 0xFE;
   if (in.gcount() == 2 && (little || (mark[0] == 0xFE && mark[1] == 0xFF))) {
-    // Straight into the text: a list of a thousand names is some 100 KB.
+    // Into the text with one copy, in pieces: a list of a thousand names is
+    // some 100 KB, and resizing the text to read into would first fill it
+    // character by character.
     profile.encoding = little ? Encoding::kUtf16Le : Encoding::kUtf16Be;
     std::u16string& text = profile.text;
-    text.resize((size - 2) / 2);
-    in.read(reinterpret_cast<char*>(text.data()), static_cast<std::streamsize>(text.size() * 2));
-    text.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)) / 2);
+    text.reserve((size - 2) / 2);
+    std::vector<char16_t> piece(std::min<size_t>(text.capacity(), size_t{1} << 15) + 1);
+    for (;;) {
+      in.read(reinterpret_cast<char*>(piece.data()),
+              static_cast<std::streamsize>(piece.size() * 2));
+      const auto got = static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)) / 2;
+      text.append(piece.data(), got);
+      if (got < piece.size()) break;
+    }
     // Nothing to turn where the file's byte order is this machine's.
     constexpr char16_t kProbe = 1;
     if (!little || FromLittleEndian(kProbe) != kProbe) {
@@ -127,17 +135,35 @@ std::string Encode(View text, Encoding encoding) {
   return bytes;
 }
 
+bool IsLineEnd(char16_t c) {
+  return c == u'\r' || c == u'\n';
+}
+
+// The index of the CR or LF that ends the line at at, or the text's size.
+size_t LineEnd(View text, size_t at) {
+  for (;;) {
+    // Both line-end characters are below '\x0E', as few others are: four
+    // characters at a time to the next such one.
+    uint64_t low = 0;
+    for (; at + 4 <= text.size(); at += 4)
+      if ((low = LanesBelow(FourUnitsAt(&text[at]), 0x0E)) != 0) break;
+    if (low == 0) {
+      while (at < text.size() && !IsLineEnd(text[at])) ++at;
+      return at;
+    }
+    at += FirstMarkedLane(low);
+    if (IsLineEnd(text[at])) return at;
+    ++at;
+  }
+}
+
 // The lines of text one after the other; a line ends at CR, LF or CR LF.
 class LineCursor {
  public:
   explicit LineCursor(View text) : text_(text) {}
   bool Next(View& line) {
     if (at_ >= text_.size()) return false;
-    size_t end = at_;
-    // Most characters are above both line-end characters: one comparison for them.
-    while (end < text_.size() &&
-           (text_[end] > u'\r' || (text_[end] != u'\r' && text_[end] != u'\n')))
-      ++end;
+    const size_t end = LineEnd(text_, at_);
     line = text_.substr(at_, end - at_);
     at_ = end + 1;
     if (end < text_.size() && text_[end] == u'\r' && at_ < text_.size() && text_[at_] == u'\n')
@@ -183,9 +209,9 @@ bool KeyOf(View line, View& key, View& value, bool& hasValue) {
 // The system keeps no key without a name right after another one.
 class NamelessRun {
  public:
-  bool Repeats(View key) {
-    const bool repeats = key.empty() && last_;
-    last_ = key.empty();
+  bool Repeats(bool nameless) {
+    const bool repeats = nameless && last_;
+    last_ = nameless;
     return repeats;
   }
   void NewSection() { last_ = false; }
@@ -208,7 +234,7 @@ std::u16string LaidOut(const std::vector<View>& lines, size_t raw) {
     } else if (SectionOf(lines[i], name)) {
       nameless.NewSection();
       if (!name.empty()) text.append(u"[").append(name).append(u"]\r\n");
-    } else if (KeyOf(lines[i], key, value, hasValue) && !nameless.Repeats(key)) {
+    } else if (KeyOf(lines[i], key, value, hasValue) && !nameless.Repeats(key.empty())) {
       text.append(key);
       if (hasValue) text.append(u"=").append(value);
       text.append(u"\r\n");
@@ -318,9 +344,10 @@ std::vector<bool> ReadProfileSections(
       continue;
     }
     if (current >= sections.size()) continue;
-    const View k = TrimProfileText(t.substr(0, t.find(u'=')));
-    if (nameless.Repeats(k)) continue;
-    if (k.empty() || k[0] != u';') onEntry(current, t);
+    // The line is trimmed: its name is empty just where it starts with '=',
+    // and a comment's name starts with ';'.
+    if (nameless.Repeats(t[0] == u'=')) continue;
+    if (t[0] != u';') onEntry(current, t);
   }
   return whole;
 }

@@ -344,6 +344,34 @@ TEST_F(Profile, SectionReadsOfAUnicodeFile) {
   EXPECT_EQ(platform::ProfileSections(path, {u"s"}).Text(u"s", u"NAME", u""), name);
 }
 
+// The section reads look for line ends, '=' and characters outside ASCII four
+// characters at a time: each is found wherever it falls among the four.
+TEST_F(Profile, SectionReadsFindLineEndsAndNamesAtEveryPlace) {
+  const auto path = folder.Path(kIni);
+  const platform::ProfileKeys keys(path);
+  for (size_t at = 0; at < 9; ++at) {
+    SCOPED_TRACE(at);
+    const std::u16string pad(at, u'p');
+    std::u16string wide;  // as long, of a tab and a character above 0x8000
+    for (size_t i = 0; i < at; ++i) wide += i % 2 ? u'\t' : u'\u4E00';
+    ASSERT_TRUE(platform::CreateUnicodeTextFile(
+        path, u"[S]\r\nN1=" + wide + u"a\r\nK" + pad + u"=" + wide + u"b\rN2=" + pad + u"c\n"));
+    const platform::ProfileSections sections(path, {u"S"});
+    for (const std::u16string& key : {std::u16string(u"N1"), u"K" + pad, std::u16string(u"N2")})
+      EXPECT_EQ(sections.Text(u"S", key, u"<none>"), Read(u"S", key.c_str()));
+    EXPECT_EQ(sections.EntryTexts(u"S", u"N", 3, u"<none>"),
+              keys.EntryTexts(u"S", u"N", 3, u"<none>"));
+    // Values outside ASCII leave the section whole: the highest entry, not the lines.
+    EXPECT_EQ(sections.HighestEntry(u"S", u"N"), 2);
+    // A name outside ASCII is read key by key: the lines.
+    for (const char16_t beyond : {u'\u00E9', u'\u4E00'}) {
+      ASSERT_TRUE(platform::CreateUnicodeTextFile(
+          path, u"[S]\r\nN1=a\r\nN2=b\r\nM" + pad + beyond + u"=" + pad + u"\r\n"));
+      EXPECT_EQ(platform::ProfileSections(path, {u"S"}).HighestEntry(u"S", u"N"), 3);
+    }
+  }
+}
+
 TEST_F(Profile, SectionReadsOfAMissingFileGiveFallbacks) {
   EXPECT_EQ(platform::ProfileSections(folder.Path(kIni), {u"S"}).Int(u"S", u"A", 42), 42);
 }
