@@ -207,23 +207,27 @@ void AddListCases(std::vector<Case>& cases, const fs::path& folder, ListLength l
        {}});
   // Each case runs once untimed first: the first run after the set-up pays
   // for caches the set-up left cold, which the runs of the other case do not.
-  auto add = [&](const char* name, std::function<void()> run) {
+  auto add = [&](const char* name, std::function<void()> run, std::function<void()> floor = {},
+                 const char* floorName = "") {
     cases.push_back({name + n,
-                     [setUp, renew, run] {
+                     [setUp, renew, run, floor] {
                        setUp();
                        run();
                        renew();
+                       if (floor) floor();
+                       renew();
                      },
-                     run, renew, tearDown, length.runs});
+                     run, renew, tearDown, length.runs, floor, floorName + n});
   };
-  add("ListsLoad", [] { kaleidra::LoadSelectionLists(); });
+  add(
+      "ListsLoad", [] { kaleidra::LoadSelectionLists(); },
+      [windows, lists] { ReadEachSkinInfo(windows->skins, lists->skinNames); },
+      "BareListedReadSkinInfo");
   // Of the load, the reading of the file alone.
   add("ListsFileRead", [] {
     gSink = static_cast<int64_t>(
         kaleidra::ReadSelectionListsFile(kaleidra::ListsFilePath()).skinNames.size());
   });
-  add("BareListedReadSkinInfo",
-      [windows, lists] { ReadEachSkinInfo(windows->skins, lists->skinNames); });
 }
 
 // A whole start with lists against a start that asks the player about as many
@@ -329,6 +333,22 @@ bool PrintRatio(const char* what, const std::string& size, const Timings& timing
 }
 
 }  // namespace
+
+TurnTimes RunTurn(const Case& c, double (*clock)()) {
+  TurnTimes times;
+  auto timed = [clock](const std::function<void()>& work) {
+    const double start = clock();
+    work();
+    return clock() - start;
+  };
+  times.run = timed(c.run);
+  if (c.after) c.after();
+  if (c.floor) {
+    times.floor = timed(c.floor);
+    if (c.after) c.after();
+  }
+  return times;
+}
 
 bool PrintRatios(const Timings& timings) {
   struct Pair {

@@ -20,7 +20,23 @@ struct Case {
   // work dwarfs the measured one sets it, or a run of microseconds would be
   // repeated for minutes.
   int64_t runs = 0;
+  // The bare counterpart, timed in turn with run: each run is followed by
+  // after, a run of the floor and after again. A machine's speed drifts by a
+  // tenth and more over the seconds between two cases measured one after the
+  // other; taken in turn, both see the same machine. Reported as floorName.
+  std::function<void()> floor = nullptr;
+  std::string floorName = {};
 };
+
+// Seconds of one run of a case and of its floor (0 without one).
+struct TurnTimes {
+  double run = 0;
+  double floor = 0;
+};
+
+// One run of the case, then after; with a floor, a run of the floor and after
+// again. Timed by clock, in seconds.
+TurnTimes RunTurn(const Case& c, double (*clock)());
 
 // Skin folders of 0, 100, 1024 and 5000 files are made in a temporary folder
 // that lives as long as the returned cases' owner (Workbench).

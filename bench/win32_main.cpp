@@ -26,24 +26,30 @@ double Now() {
   return static_cast<double>(t.QuadPart) / frequency;
 }
 
-// Seconds per run.
-double Measure(const bench::Case& c, int64_t* runs) {
+// Seconds per run of the case and of its floor.
+bench::TurnTimes Measure(const bench::Case& c, int64_t* runs) {
   if (c.setUp) c.setUp();
-  double measured = 0;
+  bench::TurnTimes measured;
   *runs = 0;
   const auto more = [&] {
     if (c.runs > 0) return *runs < c.runs;
-    return (measured < kTimePerCase || *runs < kMinRuns) && *runs < kMaxRuns;
+    return (measured.run < kTimePerCase || *runs < kMinRuns) && *runs < kMaxRuns;
   };
   while (more()) {
-    const double start = Now();
-    c.run();
-    measured += Now() - start;
+    const bench::TurnTimes turn = bench::RunTurn(c, Now);
+    measured.run += turn.run;
+    measured.floor += turn.floor;
     ++*runs;
-    if (c.after) c.after();
   }
   if (c.tearDown) c.tearDown();
-  return measured / static_cast<double>(*runs);
+  measured.run /= static_cast<double>(*runs);
+  measured.floor /= static_cast<double>(*runs);
+  return measured;
+}
+
+void Print(const std::string& name, double seconds, int64_t runs) {
+  std::printf("%-28s %11.1f us %12lld\n", name.c_str(), seconds * 1e6,
+              static_cast<long long>(runs));
 }
 
 }  // namespace
@@ -56,10 +62,13 @@ int main(int argc, char** argv) {
   for (const bench::Case& c : workbench.Cases()) {
     if (c.name.find(filter) == std::string::npos) continue;
     int64_t runs = 0;
-    const double seconds = Measure(c, &runs);
-    timings[c.name] = seconds;
-    std::printf("%-28s %11.1f us %12lld\n", c.name.c_str(), seconds * 1e6,
-                static_cast<long long>(runs));
+    const bench::TurnTimes times = Measure(c, &runs);
+    timings[c.name] = times.run;
+    Print(c.name, times.run, runs);
+    if (c.floor) {
+      timings[c.floorName] = times.floor;
+      Print(c.floorName + " (in turn)", times.floor, runs);
+    }
     std::fflush(stdout);
   }
   return bench::PrintRatios(timings) ? 0 : 1;

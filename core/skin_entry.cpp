@@ -92,10 +92,12 @@ bool IsSkinFileName(std::u16string_view name) {
 
 namespace {
 
-// Asks the service about one skin and makes its entry, in block when there
-// is one, with fileName as its FileName.
-SkinEntryRef ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name,
-                           std::u16string_view fileName, SkinEntryBlock* block) {
+// Asks the service about one skin and makes its entry with fileName as its
+// FileName: keep(texts, preview) makes it. Empty for a refused skin.
+template <class Keep>
+auto ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name,
+                   std::u16string_view fileName, Keep keep)
+    -> decltype(keep(SkinTexts{}, nullptr)) {
   if (!IsSkinFileName(name)) return nullptr;
   InfoBuffers buffers;
   host::SkinInfoRecord info{};
@@ -117,16 +119,16 @@ SkinEntryRef ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view
   }
   const SkinTexts texts{TextOf(buffers.author), TextOf(buffers.name), TextOf(buffers.description),
                         fileName};
-  return block ? block->Add(texts, info.Preview) : MakeOwnEntry(texts, info.Preview);
+  return keep(texts, info.Preview);
 }
 
 }  // namespace
 
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
-  return ReadSkinEntry(service, name, {}, nullptr);
+  return ReadSkinEntry(service, name, {}, MakeOwnEntry);
 }
 
-SkinEntryRef SkinEntryBlock::Add(const SkinTexts& texts, host::HostBitmap preview) {
+SkinEntry* SkinEntryBlock::Add(const SkinTexts& texts, host::HostBitmap preview) {
   const size_t size = SizeOf(texts);
   if (size > room_) {
     // Pieces of some 32 KB: a few per thousand skins.
@@ -141,7 +143,7 @@ SkinEntryRef SkinEntryBlock::Add(const SkinTexts& texts, host::HostBitmap previe
     room_ -= text.size();
     return std::u16string_view(kept, text.size());
   });
-  return SkinEntryRef(shared_from_this(), &entry);
+  return &entry;
 }
 
 void SkinEntryCache::reserve(size_t names) {
@@ -178,19 +180,25 @@ uint32_t SkinEntryCache::HashOf(std::u16string_view name) {
   return hash;
 }
 
-uint32_t SkinEntryCache::Record(std::u16string_view name, uint32_t hash, SkinEntryRef entry) {
+uint32_t SkinEntryCache::Record(std::u16string_view name, uint32_t hash, SkinEntry* entry) {
   // The table keeps a view: of the name the entry holds, or of a copy.
-  const std::u16string_view kept =
-      entry ? std::u16string_view(entry->FileName) : refusedNames_.emplace_back(name);
-  made_.push_back(Made{kept, hash, std::move(entry)});
+  const std::u16string_view kept = entry ? entry->FileName : refusedNames_.emplace_back(name);
+  made_.push_back(Made{kept, hash, entry});
   return static_cast<uint32_t>(made_.size());
 }
 
-void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made) {
-  auto make = [&name, made] {
-    return ReadSkinEntry(SkinsService.Get(), name, name, made ? &made->Block() : nullptr);
-  };
-  items.Append(kSkinItemText, made ? made->FindOrMake(name, make) : make());
+void AddSkinItem(SkinItems& items, std::u16string_view name, SkinEntryCache* made) {
+  host::IAIMPSkinsService* service = SkinsService.Get();
+  if (!made) {
+    items.Append(kSkinItemText, ReadSkinEntry(service, name, name, MakeOwnEntry));
+    return;
+  }
+  items.Append(kSkinItemText, made->FindOrMake(name, [&](SkinEntryBlock& block) {
+    return ReadSkinEntry(service, name, name,
+                         [&block](const SkinTexts& texts, host::HostBitmap preview) {
+                           return block.Add(texts, preview);
+                         });
+  }));
 }
 
 }  // namespace kaleidra

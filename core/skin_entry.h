@@ -42,10 +42,12 @@ struct SkinTexts {
 
 // Entries made together: their texts in a few large pieces and the entries
 // side by side, where a load of thousands of skins would otherwise make an
-// allocation per entry and per text.
-class SkinEntryBlock : public std::enable_shared_from_this<SkinEntryBlock> {
+// allocation per entry and per text. References to its entries share the
+// block (see SkinEntryCache).
+class SkinEntryBlock {
  public:
-  SkinEntryRef Add(const SkinTexts& texts, host::HostBitmap preview);
+  // The entry lives as long as the block.
+  SkinEntry* Add(const SkinTexts& texts, host::HostBitmap preview);
 
  private:
   std::deque<SkinEntry> entries_;  // never moved once made
@@ -104,35 +106,36 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
 // Entries already made during one load of the lists, by name: a compact
 // table whose names are those the entries hold, as a load of thousands of
 // names would otherwise copy and allocate each name once more. The entries it
-// makes share one block.
+// makes are kept in one block.
 class SkinEntryCache {
  public:
   // Room for this many names without growing.
   void reserve(size_t names);
-  SkinEntryBlock& Block() { return *block_; }
   // The entry made for name before (empty for a refused skin), or else the
-  // one make() gives, recorded for the name.
+  // one make(block) adds to the block (null for a refused skin), recorded for
+  // the name.
   template <class Make>
-  const SkinEntryRef& FindOrMake(std::u16string_view name, Make make) {
+  SkinEntryRef FindOrMake(std::u16string_view name, Make make) {
     if (2 * (made_.size() + 1) > slots_.size()) Rehash(std::max<size_t>(16, 2 * slots_.size()));
     const uint32_t hash = HashOf(name);
     const size_t at = SlotOf(name, hash);
-    if (slots_[at] == 0) slots_[at] = Record(name, hash, make());
-    return made_[slots_[at] - 1].entry;
+    if (slots_[at] == 0) slots_[at] = Record(name, hash, make(*block_));
+    SkinEntry* entry = made_[slots_[at] - 1].entry;
+    return entry ? SkinEntryRef(block_, entry) : nullptr;
   }
 
  private:
   struct Made {
     std::u16string_view name;  // the entry's FileName, or one of refusedNames_
     uint32_t hash;
-    SkinEntryRef entry;
+    SkinEntry* entry;  // in block_
   };
   static uint32_t HashOf(std::u16string_view name);
   // The slot of name: free, or the one holding it.
   size_t SlotOf(std::u16string_view name, uint32_t hash) const;
   void Rehash(size_t slots);
   // 1 + the index of the entry recorded.
-  uint32_t Record(std::u16string_view name, uint32_t hash, SkinEntryRef entry);
+  uint32_t Record(std::u16string_view name, uint32_t hash, SkinEntry* entry);
 
   std::vector<Made> made_;
   std::vector<uint32_t> slots_;              // open addressing: 1 + an index into made_, 0 for free
@@ -145,6 +148,6 @@ class SkinEntryCache {
 // With a cache, a name met before reuses its entry: a list naming one skin
 // thousands of times asks the player once, and a refused built-in skin is
 // reported once.
-void AddSkinItem(SkinItems& items, const std::u16string& name, SkinEntryCache* made = nullptr);
+void AddSkinItem(SkinItems& items, std::u16string_view name, SkinEntryCache* made = nullptr);
 
 }  // namespace kaleidra

@@ -304,6 +304,17 @@ std::vector<std::u16string> ProfileSections::EntryTexts(View section, View stem,
       [&](const std::u16string& key) { return keys_.Text(section, key, fallback); });
 }
 
+std::vector<View> ProfileSections::EntryViews(View section, View stem, int32_t count,
+                                              View fallback) {
+  // What no view of the file can give is kept with the texts read.
+  const View missing = texts_.emplace_back(ProfileFallback(fallback));
+  return Entries(
+      section, stem, count, missing, [](View value) { return value; },
+      [&](const std::u16string& key) -> View {
+        return texts_.emplace_back(keys_.Text(section, key, fallback));
+      });
+}
+
 std::vector<int32_t> ProfileSections::EntryInts(View section, View stem, int32_t count,
                                                 int32_t fallback) const {
   return Entries(

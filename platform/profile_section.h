@@ -62,6 +62,10 @@ class ProfileSections {
                                          int32_t count, std::u16string_view fallback) const;
   std::vector<int32_t> EntryInts(std::u16string_view section, std::u16string_view stem,
                                  int32_t count, int32_t fallback) const;
+  // EntryTexts as views, valid while this lives: a list of thousands of names
+  // is not copied.
+  std::vector<std::u16string_view> EntryViews(std::u16string_view section, std::u16string_view stem,
+                                              int32_t count, std::u16string_view fallback);
 
  private:
   struct Value {
@@ -110,7 +114,7 @@ class ProfileSections {
 
   ProfileKeys keys_;
   std::vector<Section> sections_;
-  ProfileSectionTexts texts_;  // what the entries' views point into
+  ProfileSectionTexts texts_;  // what the entries' views point into, and EntryViews' key reads
 };
 
 }  // namespace platform

@@ -132,10 +132,10 @@ void CreateWindows() {
 }
 
 void LoadSelectionLists() {
-  const SelectionLists lists = ReadSelectionListsFile(kaleidra::ListsFilePath());
+  const SelectionListsView lists(kaleidra::ListsFilePath());
   kaleidra::SkinEntryCache entries;
   entries.reserve(lists.skinNames.size());
-  for (const std::u16string& name : lists.skinNames)
+  for (const std::u16string_view name : lists.skinNames)
     kaleidra::AddSkinItem(*SkinListForm->SelSkinList, name, &entries);
   AppendColors(*ColorListForm->ColorsList, *ColorListForm, lists.colorIndices);
   AppendColors(*IntensityListForm->IntensitiesList, *IntensityListForm, lists.intensityIndices);

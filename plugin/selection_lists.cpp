@@ -1,6 +1,7 @@
 #include "selection_lists.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "core/randomiser.h"
 #include "platform/platform.h"
@@ -35,13 +36,21 @@ std::vector<int32_t> ReadIndices(const Keys& keys, const Section& section, int32
   return indices;
 }
 
-template <class Keys>
-SelectionLists ReadLists(const Keys& keys) {
-  SelectionLists lists;
-  lists.skinNames = keys.EntryTexts(kSkins.name, kSkins.stem, StoredCount(keys, kSkins), u"");
+// Lists is SelectionLists or SelectionListsView, whose names are texts or
+// views.
+template <class Keys, class Lists>
+void ReadLists(Keys& keys, Lists& lists) {
+  const int32_t count = StoredCount(keys, kSkins);
+  if constexpr (std::is_same_v<Lists, SelectionListsView>)
+    lists.skinNames = keys.EntryViews(kSkins.name, kSkins.stem, count, u"");
+  else
+    lists.skinNames = keys.EntryTexts(kSkins.name, kSkins.stem, count, u"");
   lists.colorIndices = ReadIndices(keys, kColors, 200);
   lists.intensityIndices = ReadIndices(keys, kIntensities, 100);
-  return lists;
+}
+
+std::vector<std::u16string> SectionNames() {
+  return {kSkins.name, kColors.name, kIntensities.name};
 }
 
 // The keys of a section's entries, "SkinName1", "SkinName2", ..., made in one
@@ -85,11 +94,35 @@ class ListsText {
 }  // namespace
 
 SelectionLists ReadSelectionListsFile(const std::u16string& path) {
-  return ReadLists(platform::ProfileSections(path, {kSkins.name, kColors.name, kIntensities.name}));
+  SelectionListsView view(path);
+  SelectionLists lists;
+  lists.skinNames.assign(view.skinNames.begin(), view.skinNames.end());
+  lists.colorIndices = std::move(view.colorIndices);
+  lists.intensityIndices = std::move(view.intensityIndices);
+  return lists;
+}
+
+SelectionListsView::SelectionListsView(const std::u16string& path) {
+  {
+    platform::ProfileSections file(path, SectionNames());
+    ReadLists(file, *this);
+    size_t size = 0;
+    for (const std::u16string_view name : skinNames) size += name.size();
+    names_.reserve(size);
+    for (const std::u16string_view name : skinNames) names_.append(name);
+  }
+  size_t at = 0;
+  for (std::u16string_view& name : skinNames) {
+    name = std::u16string_view(names_).substr(at, name.size());
+    at += name.size();
+  }
 }
 
 SelectionLists ReadSelectionListsFileKeyByKey(const std::u16string& path) {
-  return ReadLists(platform::ProfileKeys(path));
+  const platform::ProfileKeys keys(path);
+  SelectionLists lists;
+  ReadLists(keys, lists);
+  return lists;
 }
 
 void WriteSelectionListsFile(const std::u16string& path, const SelectionLists& lists) {

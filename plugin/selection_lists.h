@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kaleidra {
@@ -18,6 +19,22 @@ struct SelectionLists {
 // kaleidra::ListCount gives them; a missing entry key reads as its default;
 // indices are brought into range.
 SelectionLists ReadSelectionListsFile(const std::u16string& path);
+
+// The same lists, the names as views of one text this holds: a load of
+// thousands of names makes no string per name, and what the file read needed
+// beyond the names is given back before the entries are made.
+class SelectionListsView {
+ public:
+  explicit SelectionListsView(const std::u16string& path);
+  SelectionListsView(const SelectionListsView&) = delete;
+  SelectionListsView& operator=(const SelectionListsView&) = delete;
+  std::vector<std::u16string_view> skinNames;
+  std::vector<int32_t> colorIndices;
+  std::vector<int32_t> intensityIndices;
+
+ private:
+  std::u16string names_;  // every name, one after another
+};
 // The same with one private-profile read per key: what the one-section reads
 // must agree with.
 SelectionLists ReadSelectionListsFileKeyByKey(const std::u16string& path);

@@ -146,13 +146,17 @@ TEST_F(Profile, EntriesByNumberAgreeWithKeyReads) {
   const auto path = folder.Path(kIni);
   for (const std::string& text : texts) {
     folder.Write(kIni, text);
-    const platform::ProfileSections sections(path, {u"S", u"T"});
+    platform::ProfileSections sections(path, {u"S", u"T"});
     const platform::ProfileKeys keys(path);
     for (const auto& list : lists) {
       SCOPED_TRACE(text + " / " + platform::ToUtf8(list.section) + " / " +
                    platform::ToUtf8(list.stem));
-      EXPECT_EQ(sections.EntryTexts(list.section, list.stem, 12, u"<none>"),
-                keys.EntryTexts(list.section, list.stem, 12, u"<none>"));
+      const std::vector<std::u16string> expected =
+          keys.EntryTexts(list.section, list.stem, 12, u"<none>");
+      EXPECT_EQ(sections.EntryTexts(list.section, list.stem, 12, u"<none>"), expected);
+      const std::vector<std::u16string_view> views =
+          sections.EntryViews(list.section, list.stem, 12, u"<none>");
+      EXPECT_EQ(std::vector<std::u16string>(views.begin(), views.end()), expected);
       EXPECT_EQ(sections.EntryInts(list.section, list.stem, 12, 42),
                 keys.EntryInts(list.section, list.stem, 12, 42));
       EXPECT_EQ(sections.HighestEntry(list.section, list.stem),
