@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "core/randomiser.h"
 #include "platform/message_box.h"
@@ -18,12 +19,18 @@ void ShowBuiltInSkinError() {
   platform::ShowMessageBox(call);
 }
 
-// The cleared buffers the service writes a skin's texts into.
-struct InfoBuffers {
-  char16_t author[kSkinTextCapacity] = {};
-  char16_t description[kSkinTextCapacity] = {};
-  char16_t name[kSkinTextCapacity] = {};
-};
+constexpr char16_t kClear[kSkinTextCapacity] = {};
+
+// Clears a buffer the service may have written: mostly a short text and its
+// NUL, with the rest still clear, which is compared rather than written.
+void ClearWritten(char16_t (&buffer)[kSkinTextCapacity]) {
+  char16_t* const end = std::end(buffer);
+  char16_t* const nul = std::find(buffer, end, u'\0');
+  std::fill(buffer, nul, u'\0');
+  const size_t rest = static_cast<size_t>(end - nul);
+  if (rest > 1 && std::memcmp(nul + 1, kClear, (rest - 1) * sizeof(char16_t)) != 0)
+    std::fill(nul + 1, end, u'\0');
+}
 
 // The service may fill a buffer to the last character; that one stands for the NUL.
 std::u16string_view TextOf(const char16_t (&buffer)[kSkinTextCapacity]) {
@@ -92,14 +99,15 @@ bool IsSkinFileName(std::u16string_view name) {
 
 namespace {
 
-// Asks the service about one skin and makes its entry with fileName as its
-// FileName: keep(texts, preview) makes it. Empty for a refused skin.
+// Asks the service about one skin, with buffers, and makes its entry with
+// fileName as its FileName: keep(texts, preview) makes it. Empty for a
+// refused skin.
 template <class Keep>
 auto ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name,
-                   std::u16string_view fileName, Keep keep)
+                   std::u16string_view fileName, SkinInfoBuffers& buffers, Keep keep)
     -> decltype(keep(SkinTexts{}, nullptr)) {
   if (!IsSkinFileName(name)) return nullptr;
-  InfoBuffers buffers;
+  buffers.Prepare(name);
   host::SkinInfoRecord info{};
   info.Size = sizeof(host::SkinInfoRecord);
   info.AuthorBuffer = buffers.author;
@@ -109,10 +117,8 @@ auto ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name,
   info.NameBuffer = buffers.name;
   info.NameBufferSize = kSkinTextCapacity;
 
-  char16_t nameBuffer[kSkinTextCapacity] = {};
-  *std::copy(name.begin(), name.end(), nameBuffer) = 0;
   const int32_t length = static_cast<int32_t>(name.size());
-  const bool read = service && service->ReadSkinInfo(nameBuffer, length, &info) >= 0;
+  const bool read = service && service->ReadSkinInfo(buffers.skin, length, &info) >= 0;
   if (!read) {
     if (!name.empty()) return nullptr;
     ShowBuiltInSkinError();
@@ -124,8 +130,19 @@ auto ReadSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name,
 
 }  // namespace
 
+void SkinInfoBuffers::Prepare(std::u16string_view asked) {
+  ClearWritten(author);
+  ClearWritten(description);
+  ClearWritten(name);
+  *std::copy(asked.begin(), asked.end(), skin) = u'\0';
+  // Only this code writes the name's buffer: what the last name left past this one.
+  if (skinUsed_ > asked.size() + 1) std::fill(skin + asked.size() + 1, skin + skinUsed_, u'\0');
+  skinUsed_ = asked.size() + 1;
+}
+
 SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_view name) {
-  return ReadSkinEntry(service, name, {}, MakeOwnEntry);
+  SkinInfoBuffers buffers;
+  return ReadSkinEntry(service, name, {}, buffers, MakeOwnEntry);
 }
 
 SkinEntry* SkinEntryBlock::Add(const SkinTexts& texts, host::HostBitmap preview) {
@@ -190,11 +207,12 @@ uint32_t SkinEntryCache::Record(std::u16string_view name, uint32_t hash, SkinEnt
 void AddSkinItem(SkinItems& items, std::u16string_view name, SkinEntryCache* made) {
   host::IAIMPSkinsService* service = SkinsService.Get();
   if (!made) {
-    items.Append(kSkinItemText, ReadSkinEntry(service, name, name, MakeOwnEntry));
+    SkinInfoBuffers buffers;
+    items.Append(kSkinItemText, ReadSkinEntry(service, name, name, buffers, MakeOwnEntry));
     return;
   }
   items.Append(kSkinItemText, made->FindOrMake(name, [&](SkinEntryBlock& block) {
-    return ReadSkinEntry(service, name, name,
+    return ReadSkinEntry(service, name, name, made->buffers,
                          [&block](const SkinTexts& texts, host::HostBitmap preview) {
                            return block.Add(texts, preview);
                          });

@@ -83,10 +83,20 @@ std::u16string FromUtf8(std::string_view text) {
 DecimalText::DecimalText(int64_t value) {
   // The magnitude in unsigned arithmetic, so that INT64_MIN has one too.
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    digits_[--at_] = static_cast<char16_t>(u'0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  // Two digits a step: a colour is eight digits, and the lists load makes thousands.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  auto putPair = [this](uint64_t pair) {
+    digits_[--at_] = static_cast<char16_t>(kPairs[2 * pair + 1]);
+    digits_[--at_] = static_cast<char16_t>(kPairs[2 * pair]);
+  };
+  for (; magnitude >= 100; magnitude /= 100) putPair(magnitude % 100);
+  if (magnitude >= 10)
+    putPair(magnitude);
+  else
+    digits_[--at_] = static_cast<char16_t>(u'0' + magnitude);
   if (value < 0) digits_[--at_] = u'-';
 }
 

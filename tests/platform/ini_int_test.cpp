@@ -59,8 +59,9 @@ TEST(ParseIniInt, ReadsDecimalHexOrFallsBack) {
 
 // Decimals written straight into UTF-16 are what the narrow conversion gives.
 TEST(ToDecimal, WritesEveryMagnitudeAndSign) {
-  for (const int64_t value : {int64_t{0}, int64_t{7}, int64_t{-7}, int64_t{10}, int64_t{16777215},
-                              int64_t{INT32_MIN}, int64_t{INT64_MAX}, int64_t{INT64_MIN}}) {
+  for (const int64_t value : {int64_t{0}, int64_t{7}, int64_t{-7}, int64_t{10}, int64_t{99},
+                              int64_t{100}, int64_t{-12345}, int64_t{16777215}, int64_t{INT32_MIN},
+                              int64_t{INT64_MAX}, int64_t{INT64_MIN}}) {
     const std::string narrow = std::to_string(value);
     EXPECT_EQ(platform::ToDecimal(value), std::u16string(narrow.begin(), narrow.end())) << narrow;
   }

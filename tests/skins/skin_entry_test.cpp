@@ -174,5 +174,49 @@ TEST_F(SkinEntryTest, NameBufferIsClearedPastTheName) {
   EXPECT_EQ(whole.buffers[1], expected);
 }
 
+// Writes a short text and leaves characters past its NUL, and keeps every
+// buffer as it was handed over.
+class LitteringService : public fake_player::SkinsService {
+ public:
+  host::HRESULT HOST_STDCALL ReadSkinInfo(const char16_t* name, int32_t,
+                                          host::SkinInfoRecord* info) override {
+    seen.push_back({std::u16string(name, kSkinTextCapacity),
+                    std::u16string(info->AuthorBuffer, kSkinTextCapacity),
+                    std::u16string(info->DescriptionBuffer, kSkinTextCapacity),
+                    std::u16string(info->NameBuffer, kSkinTextCapacity)});
+    for (char16_t* buffer : {info->AuthorBuffer, info->DescriptionBuffer, info->NameBuffer}) {
+      std::fill_n(buffer, kSkinTextCapacity, u'x');
+      std::copy_n(u"ab", 3, buffer);
+    }
+    return host::kResultOk;
+  }
+  std::vector<std::vector<std::u16string>> seen;
+};
+
+// The buffers of a load are reused: each call still finds its name alone in
+// the name's buffer and the text buffers clear, whatever the call before left.
+TEST_F(SkinEntryTest, EveryCallOfALoadGetsClearedBuffers) {
+  LitteringService littering;
+  littering.AddRef();
+  SkinsService = host::HostRef<host::IAIMPSkinsService>(&littering);
+  const std::u16string names[] = {std::u16string(kSkinTextCapacity - 1, u'a'), u"Ocean.acs3",
+                                  u"", u"b.acs2"};
+  SkinItemVector rows;
+  SkinEntryCache cache;
+  for (const std::u16string& name : names) AddSkinItem(rows, name, &cache);
+  ASSERT_EQ(littering.seen.size(), 4u);
+  const std::u16string clear(kSkinTextCapacity, u'\0');
+  for (size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    std::u16string name = names[i];
+    name.resize(kSkinTextCapacity, u'\0');
+    EXPECT_EQ(littering.seen[i][0], name);
+    for (size_t text = 1; text < 4; ++text) EXPECT_EQ(littering.seen[i][text], clear);
+    ASSERT_TRUE(rows.Entry(static_cast<int>(i)));
+    EXPECT_EQ(rows.Entry(static_cast<int>(i))->Author, u"ab");
+  }
+  SkinsService.Reset();
+}
+
 }  // namespace
 }  // namespace kaleidra
