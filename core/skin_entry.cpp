@@ -211,12 +211,13 @@ void AddSkinItem(SkinItems& items, std::u16string_view name, SkinEntryCache* mad
     items.Append(kSkinItemText, ReadSkinEntry(service, name, name, buffers, MakeOwnEntry));
     return;
   }
-  items.Append(kSkinItemText, made->FindOrMake(name, [&](SkinEntryBlock& block) {
-    return ReadSkinEntry(service, name, name, made->buffers,
-                         [&block](const SkinTexts& texts, host::HostBitmap preview) {
-                           return block.Add(texts, preview);
-                         });
-  }));
+  items.Append(kSkinItemText,
+               made->FindOrMake(name, [&](SkinEntryBlock& block, SkinInfoBuffers& buffers) {
+                 return ReadSkinEntry(service, name, name, buffers,
+                                      [&block](const SkinTexts& texts, host::HostBitmap preview) {
+                                        return block.Add(texts, preview);
+                                      });
+               }));
 }
 
 }  // namespace kaleidra

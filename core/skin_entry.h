@@ -125,20 +125,21 @@ SkinEntryRef CreateSkinEntry(host::IAIMPSkinsService* service, std::u16string_vi
 // Entries already made during one load of the lists, by name: a compact
 // table whose names are those the entries hold, as a load of thousands of
 // names would otherwise copy and allocate each name once more. The entries it
-// makes are kept in one block.
+// makes are kept in one block, and the calls that make them share one set of
+// buffers.
 class SkinEntryCache {
  public:
   // Room for this many names without growing.
   void reserve(size_t names);
   // The entry made for name before (empty for a refused skin), or else the
-  // one make(block) adds to the block (null for a refused skin), recorded for
-  // the name.
+  // one make(block, buffers) adds to the block (null for a refused skin),
+  // recorded for the name.
   template <class Make>
   SkinEntryRef FindOrMake(std::u16string_view name, Make make) {
     if (2 * (made_.size() + 1) > slots_.size()) Rehash(std::max<size_t>(16, 2 * slots_.size()));
     const uint32_t hash = HashOf(name);
     const size_t at = SlotOf(name, hash);
-    if (slots_[at] == 0) slots_[at] = Record(name, hash, make(*block_));
+    if (slots_[at] == 0) slots_[at] = Record(name, hash, make(*block_, buffers_));
     SkinEntry* entry = made_[slots_[at] - 1].entry;
     return entry ? SkinEntryRef(block_, entry) : nullptr;
   }
@@ -160,9 +161,7 @@ class SkinEntryCache {
   std::vector<uint32_t> slots_;              // open addressing: 1 + an index into made_, 0 for free
   std::deque<std::u16string> refusedNames_;  // no entry holds these
   std::shared_ptr<SkinEntryBlock> block_ = std::make_shared<SkinEntryBlock>();
-
- public:
-  SkinInfoBuffers buffers;  // for the calls of the load
+  SkinInfoBuffers buffers_;
 };
 
 // Makes the entry for name through the library-wide skins service, records the
